@@ -20,16 +20,18 @@ namespace trixola {
 inline constexpr int kFirstCell = 1;
 inline constexpr int kLastCell = 9;
 
-constexpr bool IsCellNumber(int n) { return n >= kFirstCell && n <= kLastCell; }
+constexpr bool IsCellNumber(int n) {
+  return n >= kFirstCell && n <= kLastCell;
+}
 
 class Board {
  public:
   // The design properties of one cell's three controls.
   struct Cell {
-    bool imageEnabled = true;   // Image n: Enabled
-    bool imageBorder = false;   // Image n: BorderStyle (fixed single when true)
-    bool playerVisible = false;   // r n: Visible
-    bool computerVisible = false; // b n: Visible
+    bool imageEnabled = true;      // Image n: Enabled
+    bool imageBorder = false;      // Image n: BorderStyle (fixed single when true)
+    bool playerVisible = false;    // r n: Visible
+    bool computerVisible = false;  // b n: Visible
     friend bool operator==(const Cell&, const Cell&) = default;
   };
 

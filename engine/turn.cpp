@@ -7,10 +7,10 @@ namespace trixola {
 
 namespace {
 
-constexpr std::array<LineId, 8> kPlayerLineOrder{Column1,  Column2,      Column3, Diagonal,
-                                                 AntiDiagonal, Row1, Row2, Row3};
-constexpr std::array<LineId, 8> kComputerLineOrder{Column1, Column2,  Column3, Row1,
-                                                   Row2,    Row3, Diagonal, AntiDiagonal};
+constexpr std::array<LineId, 8> kPlayerLineOrder{Column1,      Column2, Column3, Diagonal,
+                                                 AntiDiagonal, Row1,    Row2,    Row3};
+constexpr std::array<LineId, 8> kComputerLineOrder{Column1, Column2, Column3,  Row1,
+                                                   Row2,    Row3,    Diagonal, AntiDiagonal};
 
 bool AnyLineComplete(const Board& board, const std::array<LineId, 8>& order,
                      bool (Board::*hasMark)(int) const) {

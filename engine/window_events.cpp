@@ -12,13 +12,21 @@ void Game::Form_Load() {
   for (int n = kFirstCell; n <= kLastCell; ++n) board.SetBorder(n);
 }
 
-void Game::Form_MouseMove() { form_.SetWindowCaption(kTitleCaption); }
+void Game::Form_MouseMove() {
+  form_.SetWindowCaption(kTitleCaption);
+}
 
-void Game::Image10_MouseMove() { form_.SetWindowCaption(kCreditCaption); }
+void Game::Image10_MouseMove() {
+  form_.SetWindowCaption(kCreditCaption);
+}
 
-void Game::Image10_Click() { form_.OpenLink(std::string("mailto:").append(kContactAddress)); }
+void Game::Image10_Click() {
+  form_.OpenLink(std::string("mailto:").append(kContactAddress));
+}
 
-void Game::Command1_Click() { form_.Unload(); }
+void Game::Command1_Click() {
+  form_.Unload();
+}
 
 void Game::ChooseLevel(Option option, std::int16_t level) {
   if (!form_.OptionValue(option)) return;
@@ -26,9 +34,13 @@ void Game::ChooseLevel(Option option, std::int16_t level) {
   Hard = level;
 }
 
-void Game::Option1_Click() { ChooseLevel(Option::Option1, 0); }
+void Game::Option1_Click() {
+  ChooseLevel(Option::Option1, 0);
+}
 
-void Game::Option2_Click() { ChooseLevel(Option::Option2, 1); }
+void Game::Option2_Click() {
+  ChooseLevel(Option::Option2, 1);
+}
 
 // "level" sounds both ways: before the switch goes off, after it comes on.
 void Game::imgSound_Click() {

@@ -18,8 +18,12 @@ void Game::MakeLineMove(bool (Board::*holds)(int) const) {
   }
 }
 
-void Game::CompleteOwnLine() { MakeLineMove(&Board::HasComputerMark); }
+void Game::CompleteOwnLine() {
+  MakeLineMove(&Board::HasComputerMark);
+}
 
-void Game::BlockPlayerLine() { MakeLineMove(&Board::HasPlayerMark); }
+void Game::BlockPlayerLine() {
+  MakeLineMove(&Board::HasPlayerMark);
+}
 
 }  // namespace trixola
