@@ -1,0 +1,47 @@
+// SoundPlayer on Qt Multimedia: one QSoundEffect per sound name, loaded from
+// the folder that holds the program.
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <map>
+#include <string_view>
+
+#include "sound/sound_player.h"
+
+class QSoundEffect;
+
+namespace trixola {
+
+class QtSoundPlayer : public QObject, public SoundPlayer {
+  Q_OBJECT
+
+ public:
+  // The names of the game's five effects, loaded by Preload.
+  static constexpr std::string_view kGameSounds[] = {"click", "level", "youwon", "compwon", "draw"};
+
+  // folder: where the .wav files lie; empty means the program's own folder.
+  explicit QtSoundPlayer(QString folder = {}, QObject* parent = nullptr);
+  ~QtSoundPlayer() override;
+
+  // Starts loading the five game effects so the first one is not late.
+  // Effects not loaded yet are loaded when first played.
+  void Preload();
+
+  void Play(std::string_view name) override;
+
+  // For tests: whether an effect for this name exists and is decoded.
+  bool IsReady(std::string_view name) const;
+
+ private:
+  QSoundEffect* Effect(const QString& name);
+  void OnStatusChanged(QSoundEffect* effect);
+
+  QString folder_;
+  std::map<QString, QSoundEffect*> effects_;
+  // The effect most recently asked to play; an alert stands in for it if it
+  // turns out not to be decodable.
+  QSoundEffect* wanted_ = nullptr;
+};
+
+}  // namespace trixola
