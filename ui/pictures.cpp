@@ -1,0 +1,64 @@
+#include "ui/pictures.h"
+
+#include <QPainter>
+#include <QString>
+#include <QSvgRenderer>
+#include <cmath>
+
+namespace trixola::ui {
+
+namespace {
+
+QString ResourceFor(Picture picture) {
+  switch (picture) {
+    case Picture::PlayerMark:
+      return QStringLiteral(":/trixola/mark_player.svg");
+    case Picture::ComputerMark:
+      return QStringLiteral(":/trixola/mark_computer.svg");
+    case Picture::Credit:
+      return QStringLiteral(":/trixola/credit.svg");
+    case Picture::SoundSwitch:
+      return QStringLiteral(":/trixola/sound.svg");
+    case Picture::None:
+    case Picture::CellTarget:
+      break;
+  }
+  return {};
+}
+
+QPixmap Render(const QString& resource, QSize size, qreal devicePixelRatio) {
+  const QSize device(static_cast<int>(std::lround(size.width() * devicePixelRatio)),
+                     static_cast<int>(std::lround(size.height() * devicePixelRatio)));
+  QPixmap pixmap(device);
+  pixmap.fill(Qt::transparent);
+  QSvgRenderer renderer(resource);
+  if (renderer.isValid()) {
+    QPainter painter(&pixmap);
+    renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(device)));
+  }
+  pixmap.setDevicePixelRatio(devicePixelRatio);
+  return pixmap;
+}
+
+}  // namespace
+
+const QPixmap& PictureCache::Get(Picture picture, QSize size, qreal devicePixelRatio) {
+  auto key = std::make_pair(picture, devicePixelRatio);
+  auto it = pixmaps_.find(key);
+  if (it == pixmaps_.end()) {
+    const QString resource = ResourceFor(picture);
+    QPixmap pixmap = resource.isEmpty() ? QPixmap() : Render(resource, size, devicePixelRatio);
+    it = pixmaps_.emplace(key, std::move(pixmap)).first;
+  }
+  return it->second;
+}
+
+QIcon WindowIcon() {
+  QIcon icon;
+  for (int side : {16, 24, 32, 48, 64}) {
+    icon.addPixmap(Render(QStringLiteral(":/trixola/icon.svg"), QSize(side, side), 1.0));
+  }
+  return icon;
+}
+
+}  // namespace trixola::ui
