@@ -267,18 +267,42 @@ std::optional<std::size_t> Form1::ClickTargetAt(QPoint point) const {
   return std::nullopt;
 }
 
-// Images and labels take mouse moves; lines and shapes let them through to
-// the window. A disabled image hands them to the window too.
+// The frontmost control drawn at the point decides. Lines, frames and colour
+// boxes are part of the window's background, and so is a disabled image; a
+// frame's inside lets the point through to what lies behind it.
 Form1::MoveTarget Form1::MoveTargetAt(QPoint point) const {
   const auto layout = Layout();
   for (std::size_t i = 0; i < layout.size(); ++i) {
     const ControlSpec& spec = layout[i];
-    if (spec.kind != Kind::Image && spec.kind != Kind::Label) continue;
-    if (!IsShown(spec) || !ControlRect(i).contains(point)) continue;
-    if (!IsEnabled(spec)) return MoveTarget::Background;
-    return spec.picture == Picture::Credit ? MoveTarget::Credit : MoveTarget::Nothing;
+    switch (spec.kind) {
+      case Kind::Line:
+      case Kind::Shape:
+        if (IsOnDrawnPixels(spec, point)) return MoveTarget::Background;
+        break;
+      case Kind::Label:
+        if (ControlRect(i).contains(point)) return MoveTarget::Nothing;
+        break;
+      case Kind::Image:
+        if (!IsShown(spec) || !ControlRect(i).contains(point)) break;
+        if (!IsEnabled(spec)) return MoveTarget::Background;
+        return spec.picture == Picture::Credit ? MoveTarget::Credit : MoveTarget::Nothing;
+      case Kind::Timer:
+      case Kind::PushButton:
+      case Kind::OptionButton:
+        break;
+    }
   }
   return MoveTarget::Background;
+}
+
+bool Form1::IsOnDrawnPixels(const ControlSpec& spec, QPoint point) {
+  if (spec.kind == Kind::Line) {
+    const QLine line = ui::PixelLine(spec);
+    return QRect(line.p1(), line.p2()).normalized().contains(point);
+  }
+  const QRect rect = ui::PixelRect(spec);
+  if (spec.filled) return rect.contains(point);
+  return rect.contains(point) && !rect.adjusted(1, 1, -1, -1).contains(point);
 }
 
 void Form1::RaiseClick(std::size_t index) {
@@ -365,11 +389,8 @@ void Form1::PaintControl(QPainter& painter, std::size_t index) {
     case Kind::Line: {
       // Whole pixels, so the one-pixel lines stay crisp at any scale.
       const QLine line = ui::PixelLine(spec);
-      if (line.x1() == line.x2() || line.y1() == line.y2()) {
-        painter.fillRect(
-            QRect(QPoint(std::min(line.x1(), line.x2()), std::min(line.y1(), line.y2())),
-                  QPoint(std::max(line.x1(), line.x2()), std::max(line.y1(), line.y2()))),
-            spec.color.ToQColor());
+      if (line.dx() == 0 || line.dy() == 0) {
+        painter.fillRect(QRect(line.p1(), line.p2()).normalized(), spec.color.ToQColor());
       } else {
         painter.setPen(spec.color.ToQColor());
         painter.drawLine(line);

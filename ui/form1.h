@@ -91,6 +91,8 @@ class Form1 : public QWidget, public FormPort {
   // The frontmost enabled image with a click action under the point.
   std::optional<std::size_t> ClickTargetAt(QPoint point) const;
   MoveTarget MoveTargetAt(QPoint point) const;
+  // Whether a line or shape paints the point (for an outline, only its edge).
+  static bool IsOnDrawnPixels(const ui::ControlSpec& spec, QPoint point);
   void RaiseClick(std::size_t index);
 
   void PaintControl(QPainter& painter, std::size_t index);
