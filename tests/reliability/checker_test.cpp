@@ -173,6 +173,15 @@ std::vector<Tampering> Tamperings() {
          };
          return hooks;
        }},
+      {"the draw banner is shown in green", Pacing::Bursts, invariant::kBanner,
+       [] {
+         return After([](const Event& e, const Snapshot&, Game& game, RecordingForm& form) {
+           if (e.kind == EventKind::Timer4Tick && game.DrawScore > 0 &&
+               form.Caption(Label::Label1) == kDrawCaption) {
+             form.SetForeColor(Label::Label1, kBannerGreen);
+           }
+         });
+       }},
       {"a win leaves a cell free", Pacing::Bursts, invariant::kMatchClosed,
        [] {
          return After([](const Event& e, const Snapshot& before, Game& game, RecordingForm&) {

@@ -2,12 +2,7 @@
 
 #include <algorithm>
 #include <limits>
-
-#include "engine/counters.h"
-
-namespace trixola::reliability {
-
-namespace {
+#include <string>
 
 // Returns the broken rule from the enclosing check; the detail text is built
 // only when the condition fails.
@@ -15,6 +10,10 @@ namespace {
   do {                                                    \
     if (!(condition)) return Violation{(rule), (detail)}; \
   } while (false)
+
+namespace trixola::reliability {
+
+namespace {
 
 bool AnyLine(const Board& board, bool (Board::*hasMark)(int) const) {
   return std::any_of(LineTable.begin(), LineTable.end(), [&](const Line& line) {
@@ -61,11 +60,13 @@ std::string Picture(const Board& board) {
   return "[" + text + "]";
 }
 
-// What a counter must hold after an announcement that raises it `times`
-// times: it grows by one and stops at the largest value its type holds.
+// What a counter must hold after `times` announcements: one more each time,
+// stopping at the largest value its type holds.
 template <typename Count>
 Count Raised(Count before, int times) {
-  for (int i = 0; i < times; ++i) RaiseCount(before);
+  for (int i = 0; i < times; ++i) {
+    if (before < std::numeric_limits<Count>::max()) before = static_cast<Count>(before + 1);
+  }
   return before;
 }
 
@@ -270,9 +271,11 @@ std::optional<Violation> InvariantChecker::CheckEvent(const Event& event, const 
       captionWritten[RecordingForm::Index(Label::Label5)] == (announcedPlayer > 0) &&
           captionWritten[RecordingForm::Index(Label::Label4)] == (announcedComputer > 0) &&
           captionWritten[RecordingForm::Index(Label::Label6)] == (announcedDraw > 0) &&
-          (announcedPlayer == 0 || form.Caption(Label::Label5) == CountText(a.PlayerScore)) &&
-          (announcedComputer == 0 || form.Caption(Label::Label4) == CountText(a.ComputerScore)) &&
-          (announcedDraw == 0 || form.Caption(Label::Label6) == "Draw: " + CountText(a.DrawScore)),
+          (announcedPlayer == 0 || form.Caption(Label::Label5) == std::to_string(a.PlayerScore)) &&
+          (announcedComputer == 0 ||
+           form.Caption(Label::Label4) == std::to_string(a.ComputerScore)) &&
+          (announcedDraw == 0 ||
+           form.Caption(Label::Label6) == "Draw: " + std::to_string(a.DrawScore)),
       invariant::kScoreCaption,
       "captions \"" + form.Caption(Label::Label5) + "\" / \"" + form.Caption(Label::Label4) +
           "\" / \"" + form.Caption(Label::Label6) + "\"" + during());
@@ -328,6 +331,13 @@ std::optional<Violation> InvariantChecker::CheckEvent(const Event& event, const 
                  "full board not declared a draw" + during());
   }
   if (announced > 0) {
+    const std::string_view text =
+        announcedPlayer > 0 ? kPlayerWonCaption
+                            : (announcedComputer > 0 ? kComputerWonCaption : kDrawCaption);
+    const std::uint32_t color = announcedDraw > 0 ? kBannerWhite : kBannerGreen;
+    REQUIRE_RULE(form.Caption(Label::Label1) == text &&
+                     form.foreColors[RecordingForm::Index(Label::Label1)] == color,
+                 invariant::kBanner, "banner \"" + form.Caption(Label::Label1) + "\"" + during());
     REQUIRE_RULE(
         AllLocked(a.board) && !a.timer4On && !a.timer1On && focusCalls > 0 && a.WON == kNoResult,
         invariant::kMatchClosed,
@@ -352,7 +362,7 @@ std::optional<Violation> InvariantChecker::CheckEvent(const Event& event, const 
   // The clock.
   if (kind == EventKind::Timer1Tick) {
     REQUIRE_RULE(a.tm == Raised(b.tm, 1) && clockWritten &&
-                     form.Caption(Label::lbltime) == CountText(a.tm) + " Seconds",
+                     form.Caption(Label::lbltime) == std::to_string(a.tm) + " Seconds",
                  invariant::kClock,
                  "tm " + std::to_string(b.tm) + " -> " + std::to_string(a.tm) + ", caption \"" +
                      form.Caption(Label::lbltime) + "\"");
@@ -439,3 +449,5 @@ std::optional<Violation> InvariantChecker::CheckEvent(const Event& event, const 
 }
 
 }  // namespace trixola::reliability
+
+#undef REQUIRE_RULE

@@ -29,6 +29,7 @@ inline constexpr std::string_view kLockedClickInert = "a click on a locked cell 
 inline constexpr std::string_view kScoresNeverDecrease = "score counters never decrease";
 inline constexpr std::string_view kOnePointPerResult = "one point per announced result";
 inline constexpr std::string_view kScoreCaption = "score caption shows the new count";
+inline constexpr std::string_view kBanner = "the banner shows the announced result";
 inline constexpr std::string_view kResultIsReal = "an announced result is on the board";
 inline constexpr std::string_view kResultAnnounced =
     "a waiting result is announced at the next tick";

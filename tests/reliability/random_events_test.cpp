@@ -3,7 +3,8 @@
 // seed and a shortened sequence that still breaks the rule.
 //
 // Environment:
-//   TRIXOLA_RANDOM_EVENTS  total events over all seeds (default 10000000)
+//   TRIXOLA_RANDOM_EVENTS  total events over all seeds, rounded up to whole
+//                          seeds of 10000 events (default 10000000)
 //   TRIXOLA_RANDOM_SEED    run only this seed (to reproduce a failure)
 #include <gtest/gtest.h>
 
