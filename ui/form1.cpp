@@ -13,7 +13,6 @@
 #include <QToolTip>
 #include <QUrl>
 #include <algorithm>
-#include <map>
 
 #include "ui/fonts.h"
 
@@ -37,7 +36,8 @@ QColor FromBbggrr(std::uint32_t bbggrr) {
 }
 
 // The fixed single border of an image on a black form: a one-pixel sunken
-// frame, dark grey at the top and left, white at the bottom and right.
+// frame, dark grey at the top and left, white at the bottom and right. The
+// cells' borders lie on the grid lines, which stand in front of them.
 constexpr QRgb kBorderShadow = qRgb(128, 128, 128);
 constexpr QRgb kBorderLight = qRgb(255, 255, 255);
 

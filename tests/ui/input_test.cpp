@@ -41,8 +41,6 @@ class WindowInput : public QObject {
   void buttonKeys_data();
   void buttonKeys();
   void levelFromKeyboard();
-  void selectedOptionClickedAgain();
-  void soundSwitch();
   void clickNeedsLeftPressAndReleaseOnOneTarget();
   void overlapGoesToFrontmostEnabledCell_data();
   void overlapGoesToFrontmostEnabledCell();
@@ -156,32 +154,6 @@ void WindowInput::levelFromKeyboard() {
   Window::Press(Qt::Key_Space);
   QCOMPARE(window.sounds(), (QStringList{"level", "level", "level"}));
   QCOMPARE(window.game().Hard, 0);
-}
-
-void WindowInput::selectedOptionClickedAgain() {
-  Window window;
-  window.ChooseLevel(false);
-  QVERIFY(window.form().Option1()->isChecked());
-  QCOMPARE(window.game().Hard, 0);
-  QCOMPARE(window.sounds(), QStringList{"level"});
-  window.ChooseLevel(true);
-  window.ChooseLevel(true);
-  QCOMPARE(window.game().Hard, 1);
-  QCOMPARE(window.sounds(), (QStringList{"level", "level", "level"}));
-}
-
-void WindowInput::soundSwitch() {
-  Window window;
-  trixola::Form1& form = window.form();
-  window.ClickControl("imgSound");
-  QCOMPARE(form.Caption(Label::lblSound), QString("Off"));
-  QVERIFY(!window.game().Sound);
-  QCOMPARE(window.sounds(), QStringList{"level"});
-
-  window.ClickControl("imgSound");
-  QCOMPARE(form.Caption(Label::lblSound), QString("On"));
-  QVERIFY(window.game().Sound);
-  QCOMPARE(window.sounds(), (QStringList{"level", "level"}));
 }
 
 void WindowInput::clickNeedsLeftPressAndReleaseOnOneTarget() {

@@ -131,6 +131,10 @@ void MatchThroughWindow::newGameKeepsTheScore() {
   QCOMPARE(window.form().Caption(Label::Label4), QString("1"));
   QCOMPARE(window.form().Caption(Label::Label5), QString("2"));
   QCOMPARE(window.form().Caption(Label::Label6), QString("Draw: 1"));
+  // The auto-size count has grown to the right from its 3-pixel design box.
+  const QRect draws = window.form().LabelRect(Label::Label6);
+  QCOMPARE(draws.topLeft(), QPoint(312, 184));
+  QVERIFY(draws.width() > 20);
   QCOMPARE(window.game().PlayerScore, 2);
   QCOMPARE(window.sounds().count("youwon"), 2);
   QCOMPARE(window.sounds().count("compwon"), 1);
@@ -218,15 +222,22 @@ void MatchThroughWindow::clockRunsFromCreation() {
   QTRY_COMPARE_WITH_TIMEOUT(window.form().Caption(Label::lbltime), QString("1 Seconds"), 1600);
 }
 
+// The sound switch: "level" as it goes off, silence for a whole match at the
+// Hard level, "level" again as it comes back on.
 void MatchThroughWindow::soundOffPlaysNothing() {
   Window window;
   window.ClickControl("imgSound");
+  QCOMPARE(window.form().Caption(Label::lblSound), QString("Off"));
+  QVERIFY(!window.game().Sound);
   QCOMPARE(window.sounds(), QStringList{"level"});
   window.ChooseLevel(true);
+  QCOMPARE(window.game().Hard, 1);
   for (int n : {5, 6, 1, 3}) window.ClickCell(n);
   QCOMPARE(window.form().Caption(Label::Label1), QString("COMPUTER WON THE GAME"));
   QCOMPARE(window.sounds(), QStringList{"level"});
   window.ClickControl("imgSound");
+  QCOMPARE(window.form().Caption(Label::lblSound), QString("On"));
+  QVERIFY(window.game().Sound);
   QCOMPARE(window.sounds(), (QStringList{"level", "level"}));
 }
 
