@@ -2,8 +2,6 @@
 // score counters.
 #include <gtest/gtest.h>
 
-#include <limits>
-
 #include "harness.h"
 
 namespace trixola::testing {
@@ -131,58 +129,6 @@ TEST(Scores, TwoWinsAndALossLeaveTheDrawLabelEmpty) {
   EXPECT_EQ(h.form.Caption(Label::Label4), "1");
   EXPECT_FALSE(h.form.captions.count(Label::Label6));
 }
-
-struct SaturationCase {
-  const char* name;
-  void (*preset)(Game&);
-  void (*event)(Harness&);
-  Label label;
-  const char* caption;
-};
-
-class Saturation : public ::testing::TestWithParam<SaturationCase> {};
-
-// The counters stop at the largest value their type holds instead of
-// wrapping round to a negative count.
-TEST_P(Saturation, CountersHoldTheirMaximum) {
-  const SaturationCase& c = GetParam();
-  Harness h;
-  c.preset(h.game);
-  for (int i = 0; i < 3; ++i) {
-    h.game.Command2_Click();
-    c.event(h);
-    EXPECT_EQ(h.form.Caption(c.label), c.caption);
-  }
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Table, Saturation,
-    ::testing::Values(SaturationCase{"PlayerScore", [](Game& g) { g.PlayerScore = 32767; },
-                                     [](Harness& h) {
-                                       h.game.WON = kPlayerWon;
-                                       h.game.Timer3_Timer();
-                                     },
-                                     Label::Label5, "32767"},
-                      SaturationCase{"ComputerScore", [](Game& g) { g.ComputerScore = 32766; },
-                                     [](Harness& h) {
-                                       h.game.WON = kComputerWon;
-                                       h.game.Timer3_Timer();
-                                     },
-                                     Label::Label4, "32767"},
-                      SaturationCase{"DrawScore", [](Game& g) { g.DrawScore = 32767; },
-                                     [](Harness& h) {
-                                       SetBoard(h.game, "XOXXOOOXO");
-                                       h.game.Timer4_Timer();
-                                     },
-                                     Label::Label6, "Draw: 32767"},
-                      SaturationCase{"Clock", [](Game& g) { g.tm = 2147483646; },
-                                     [](Harness& h) {
-                                       h.game.tm = 2147483646;
-                                       h.game.Timer1_Timer();
-                                       h.game.Timer1_Timer();
-                                     },
-                                     Label::lbltime, "2147483647 Seconds"}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Clock, CountsSecondsAndKeepsItsCaptionOverNewGame) {
   Harness h;
