@@ -14,6 +14,7 @@
 #include <QUrl>
 #include <algorithm>
 
+#include "ui/accessibility.h"
 #include "ui/fonts.h"
 
 namespace trixola {
@@ -48,6 +49,7 @@ void FillPixels(QPainter& painter, int x, int y, int width, int height, const QC
 }  // namespace
 
 Form1::Form1(SoundPlayer& sound, QWidget* parent) : QWidget(parent), sound_(sound), game_(*this) {
+  accessibility::InstallInterfaces();
   const auto layout = Layout();
   captions_.reserve(layout.size());
   colors_.reserve(layout.size());
@@ -72,6 +74,8 @@ Form1::Form1(SoundPlayer& sound, QWidget* parent) : QWidget(parent), sound_(soun
   timer1_.setInterval(Layout()[ui::IndexOf("Timer1")].intervalMs);
   connect(&timer1_, &QTimer::timeout, this, [this] { Dispatch([this] { game_.Timer1_Timer(); }); });
   timer1_.start();
+
+  accessibility::Describe(*this);
 }
 
 Form1::~Form1() = default;
@@ -158,6 +162,11 @@ void Form1::UpdateChangedCells(const Board& before) {
     const int n = layout[i].cell;
     if (n != 0 && !(before.cell(n) == game_.board.cell(n))) update(ControlRect(i));
   }
+  for (int n = kFirstCell; n <= kLastCell; ++n) {
+    if (!(before.cell(n) == game_.board.cell(n))) {
+      accessibility::CellChanged(*this, n, before.cell(n));
+    }
+  }
 }
 
 // ---- FormPort ----
@@ -165,8 +174,11 @@ void Form1::UpdateChangedCells(const Board& before) {
 void Form1::SetCaption(Label label, std::string_view caption) {
   const std::size_t i = ui::IndexOf(label);
   const QRect before = ControlRect(i);
-  captions_[i] = ToQString(caption);
+  QString text = ToQString(caption);
+  const bool changed = text != captions_[i];
+  captions_[i] = std::move(text);
   update(before.united(ControlRect(i)).adjusted(-2, -2, 2, 2));
+  if (changed) accessibility::CaptionChanged(*this, label);
 }
 
 void Form1::SetForeColor(Label label, std::uint32_t bbggrr) {
@@ -303,6 +315,11 @@ bool Form1::IsOnDrawnPixels(const ControlSpec& spec, QPoint point) {
   const QRect rect = ui::PixelRect(spec);
   if (spec.filled) return rect.contains(point);
   return rect.contains(point) && !rect.adjusted(1, 1, -1, -1).contains(point);
+}
+
+void Form1::PressControl(std::size_t index) {
+  const ControlSpec& spec = Layout()[index];
+  if (spec.kind == Kind::Image && IsEnabled(spec)) RaiseClick(index);
 }
 
 void Form1::RaiseClick(std::size_t index) {

@@ -60,6 +60,15 @@ class Form1 : public QWidget, public FormPort {
   QTimer* Timer1() { return &timer1_; }
   bool Timer4Enabled() const { return timer4Enabled_; }
 
+  // ---- For assistive technology (ui/accessibility.cpp) ----
+  // Where a control of the layout stands now, in client pixels.
+  QRect ControlRect(std::size_t index) const;
+  // False for a locked cell's click target; true for every other control.
+  bool IsControlEnabled(std::size_t index) const { return IsEnabled(ui::Layout()[index]); }
+  // Raises the click of an image as a mouse click on it would, through the
+  // same dispatch: nothing when it is disabled or takes no clicks.
+  void PressControl(std::size_t index);
+
  signals:
   // The window has been unloaded (by "&Exit" or by closing it); the program
   // ends.
@@ -87,7 +96,6 @@ class Form1 : public QWidget, public FormPort {
 
   bool IsShown(const ui::ControlSpec& spec) const;
   bool IsEnabled(const ui::ControlSpec& spec) const;
-  QRect ControlRect(std::size_t index) const;
   // The frontmost enabled image with a click action under the point.
   std::optional<std::size_t> ClickTargetAt(QPoint point) const;
   MoveTarget MoveTargetAt(QPoint point) const;

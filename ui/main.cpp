@@ -1,13 +1,112 @@
 // Trixola: noughts and crosses against the computer.
+#include <unistd.h>
+
 #include <QApplication>
+#include <QByteArray>
 #include <QPushButton>
 #include <QTimer>
+#include <cstdio>
+#include <optional>
+#include <vector>
 
 #include "sound/qt_sound_player.h"
 #include "ui/form1.h"
 
+namespace {
+
+constexpr const char* kDisplayVariables[] = {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"};
+
+bool NoDisplayChosen() {
+  for (const char* name : kDisplayVariables) {
+    if (!qEnvironmentVariableIsEmpty(name)) return false;
+  }
+  return true;
+}
+
+// Qt ends with a fatal message and an abort (and a core dump) when no platform
+// can start, for instance when DISPLAY names a display that is not there.
+// While the application object is being made, this handler holds Qt's
+// messages back; if the platform fails it prints one line instead and ends
+// the program with status 1. Once the application stands, the held messages
+// go out as usual.
+class StartupMessages {
+ public:
+  StartupMessages() { previous_ = qInstallMessageHandler(&Handle); }
+  StartupMessages(const StartupMessages&) = delete;
+  StartupMessages& operator=(const StartupMessages&) = delete;
+
+  ~StartupMessages() {
+    qInstallMessageHandler(previous_);
+    for (const Held& message : held_) {
+      const QMessageLogContext context(nullptr, 0, nullptr, message.category.constData());
+      Forward(message.type, context, message.text);
+    }
+    held_.clear();
+  }
+
+ private:
+  struct Held {
+    QtMsgType type;
+    QByteArray category;
+    QString text;
+  };
+
+  static void Handle(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    if (type != QtFatalMsg) {
+      held_.push_back({type, QByteArray(context.category), text});
+      return;
+    }
+    if (!text.contains(QLatin1String("platform plugin"))) {
+      // Some other fatal error: let Qt report everything as it would.
+      for (const Held& message : held_) {
+        const QMessageLogContext heldContext(nullptr, 0, nullptr, message.category.constData());
+        Forward(message.type, heldContext, message.text);
+      }
+      held_.clear();
+      Forward(type, context, text);
+      return;
+    }
+    QByteArray chosen;
+    for (const char* name : kDisplayVariables) {
+      if (qEnvironmentVariableIsEmpty(name)) continue;
+      if (!chosen.isEmpty()) chosen += ", ";
+      chosen += QByteArray(name) + "=\"" + qgetenv(name) + '"';
+    }
+    std::fprintf(stderr,
+                 "trixola: cannot open the graphical display (%s); set DISPLAY or "
+                 "WAYLAND_DISPLAY to a running display, or QT_QPA_PLATFORM=offscreen\n",
+                 chosen.constData());
+    std::fflush(stderr);
+    _exit(1);
+  }
+
+  static void Forward(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    if (previous_ != nullptr) {
+      previous_(type, context, text);
+    } else {
+      std::fprintf(stderr, "%s\n", qPrintable(text));
+    }
+  }
+
+  static inline QtMessageHandler previous_ = nullptr;
+  static inline std::vector<Held> held_;
+};
+
+}  // namespace
+
 int main(int argc, char* argv[]) {
+  // Without any of these Qt would try X11 and abort; say what is missing.
+  if (NoDisplayChosen()) {
+    std::fputs(
+        "trixola: no graphical display found (set DISPLAY or WAYLAND_DISPLAY, or "
+        "QT_QPA_PLATFORM=offscreen)\n",
+        stderr);
+    return 1;
+  }
+
+  std::optional<StartupMessages> startup(std::in_place);
   QApplication app(argc, argv);
+  startup.reset();
   QApplication::setApplicationName(QStringLiteral("trixola"));
   QGuiApplication::setDesktopFileName(QStringLiteral("org.trixola.Trixola"));
 
