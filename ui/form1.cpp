@@ -53,9 +53,9 @@ Form1::Form1(SoundPlayer& sound, QWidget* parent) : QWidget(parent), sound_(soun
   const auto layout = Layout();
   captions_.reserve(layout.size());
   colors_.reserve(layout.size());
-  for (const ControlSpec& spec : layout) {
-    captions_.push_back(ToQString(spec.caption));
-    colors_.push_back(spec.color.ToQColor());
+  for (const ControlSpec& control : layout) {
+    captions_.push_back(ToQString(control.caption));
+    colors_.push_back(control.color.ToQColor());
   }
 
   setWindowTitle(ToQString(kTitleCaption));
@@ -85,33 +85,33 @@ void Form1::CreateChildControls() {
   std::vector<std::pair<int, QWidget*>> tabStops;
   // Back to front, so that the front ones end up on top.
   for (std::size_t i = layout.size(); i-- > 0;) {
-    const ControlSpec& spec = layout[i];
+    const ControlSpec& control = layout[i];
     QAbstractButton* button = nullptr;
-    if (spec.kind == Kind::PushButton) {
-      auto* push = new QPushButton(ToQString(spec.caption), this);
+    if (control.kind == Kind::PushButton) {
+      auto* push = new QPushButton(ToQString(control.caption), this);
       // Enter, like Space, presses the button that has the focus.
       push->setAutoDefault(true);
       button = push;
-      (spec.name == "Command1" ? command1_ : command2_) = push;
-    } else if (spec.kind == Kind::OptionButton) {
-      auto* option = new QRadioButton(ToQString(spec.caption), this);
+      (control.name == "Command1" ? command1_ : command2_) = push;
+    } else if (control.kind == Kind::OptionButton) {
+      auto* option = new QRadioButton(ToQString(control.caption), this);
       QPalette palette = option->palette();
       palette.setColor(QPalette::Window, Qt::black);
-      palette.setColor(QPalette::WindowText, spec.color.ToQColor());
-      palette.setColor(QPalette::ButtonText, spec.color.ToQColor());
+      palette.setColor(QPalette::WindowText, control.color.ToQColor());
+      palette.setColor(QPalette::ButtonText, control.color.ToQColor());
       option->setPalette(palette);
       // Buttons fill with the Button role by default; this one has the black
       // of the window behind its text.
       option->setBackgroundRole(QPalette::Window);
       option->setAutoFillBackground(true);
-      option->setChecked(spec.selected);
+      option->setChecked(control.selected);
       button = option;
-      (spec.name == "Option1" ? option1_ : option2_) = option;
+      (control.name == "Option1" ? option1_ : option2_) = option;
     } else {
       continue;
     }
-    button->setGeometry(ui::PixelRect(spec));
-    tabStops.emplace_back(spec.tabIndex, button);
+    button->setGeometry(ui::PixelRect(control));
+    tabStops.emplace_back(control.tabIndex, button);
   }
   std::sort(tabStops.begin(), tabStops.end(),
             [](const auto& a, const auto& b) { return a.first < b.first; });
@@ -243,38 +243,39 @@ QRect Form1::LabelRect(Label label) const {
 }
 
 QRect Form1::ControlRect(std::size_t index) const {
-  const ControlSpec& spec = Layout()[index];
-  const QRect design = ui::PixelRect(spec);
-  if (spec.kind != Kind::Label || !spec.autoSize || captions_[index].isEmpty()) return design;
-  const QFontMetrics metrics(ui::FontFor(spec.text));
+  const ControlSpec& control = Layout()[index];
+  const QRect design = ui::PixelRect(control);
+  if (control.kind != Kind::Label || !control.autoSize || captions_[index].isEmpty()) return design;
+  const QFontMetrics metrics(ui::FontFor(control.text));
   return QRect(design.topLeft(),
                QSize(metrics.horizontalAdvance(captions_[index]), metrics.height()));
 }
 
 // ---- Hit tests ----
 
-bool Form1::IsShown(const ControlSpec& spec) const {
-  switch (spec.picture) {
+bool Form1::IsShown(const ControlSpec& control) const {
+  switch (control.picture) {
     case Picture::PlayerMark:
-      return game_.board.HasPlayerMark(spec.cell);
+      return game_.board.HasPlayerMark(control.cell);
     case Picture::ComputerMark:
-      return game_.board.HasComputerMark(spec.cell);
+      return game_.board.HasComputerMark(control.cell);
     default:
       return true;
   }
 }
 
-bool Form1::IsEnabled(const ControlSpec& spec) const {
-  return spec.picture != Picture::CellTarget || game_.board.IsCellFree(spec.cell);
+bool Form1::IsEnabled(const ControlSpec& control) const {
+  return control.picture != Picture::CellTarget || game_.board.IsCellFree(control.cell);
 }
 
 std::optional<std::size_t> Form1::ClickTargetAt(QPoint point) const {
   const auto layout = Layout();
   for (std::size_t i = 0; i < layout.size(); ++i) {
-    const ControlSpec& spec = layout[i];
-    const bool clickable = spec.picture == Picture::CellTarget || spec.picture == Picture::Credit ||
-                           spec.picture == Picture::SoundSwitch;
-    if (clickable && IsEnabled(spec) && ControlRect(i).contains(point)) return i;
+    const ControlSpec& control = layout[i];
+    const bool clickable = control.picture == Picture::CellTarget ||
+                           control.picture == Picture::Credit ||
+                           control.picture == Picture::SoundSwitch;
+    if (clickable && IsEnabled(control) && ControlRect(i).contains(point)) return i;
   }
   return std::nullopt;
 }
@@ -285,19 +286,19 @@ std::optional<std::size_t> Form1::ClickTargetAt(QPoint point) const {
 Form1::MoveTarget Form1::MoveTargetAt(QPoint point) const {
   const auto layout = Layout();
   for (std::size_t i = 0; i < layout.size(); ++i) {
-    const ControlSpec& spec = layout[i];
-    switch (spec.kind) {
+    const ControlSpec& control = layout[i];
+    switch (control.kind) {
       case Kind::Line:
       case Kind::Shape:
-        if (IsOnDrawnPixels(spec, point)) return MoveTarget::Background;
+        if (IsOnDrawnPixels(control, point)) return MoveTarget::Background;
         break;
       case Kind::Label:
         if (ControlRect(i).contains(point)) return MoveTarget::Nothing;
         break;
       case Kind::Image:
-        if (!IsShown(spec) || !ControlRect(i).contains(point)) break;
-        if (!IsEnabled(spec)) return MoveTarget::Background;
-        return spec.picture == Picture::Credit ? MoveTarget::Credit : MoveTarget::Nothing;
+        if (!IsShown(control) || !ControlRect(i).contains(point)) break;
+        if (!IsEnabled(control)) return MoveTarget::Background;
+        return control.picture == Picture::Credit ? MoveTarget::Credit : MoveTarget::Nothing;
       case Kind::Timer:
       case Kind::PushButton:
       case Kind::OptionButton:
@@ -307,26 +308,26 @@ Form1::MoveTarget Form1::MoveTargetAt(QPoint point) const {
   return MoveTarget::Background;
 }
 
-bool Form1::IsOnDrawnPixels(const ControlSpec& spec, QPoint point) {
-  if (spec.kind == Kind::Line) {
-    const QLine line = ui::PixelLine(spec);
+bool Form1::IsOnDrawnPixels(const ControlSpec& control, QPoint point) {
+  if (control.kind == Kind::Line) {
+    const QLine line = ui::PixelLine(control);
     return QRect(line.p1(), line.p2()).normalized().contains(point);
   }
-  const QRect rect = ui::PixelRect(spec);
-  if (spec.filled) return rect.contains(point);
+  const QRect rect = ui::PixelRect(control);
+  if (control.filled) return rect.contains(point);
   return rect.contains(point) && !rect.adjusted(1, 1, -1, -1).contains(point);
 }
 
 void Form1::PressControl(std::size_t index) {
-  const ControlSpec& spec = Layout()[index];
-  if (spec.kind == Kind::Image && IsEnabled(spec)) RaiseClick(index);
+  const ControlSpec& control = Layout()[index];
+  if (control.kind == Kind::Image && IsEnabled(control)) RaiseClick(index);
 }
 
 void Form1::RaiseClick(std::size_t index) {
-  const ControlSpec& spec = Layout()[index];
-  switch (spec.picture) {
+  const ControlSpec& control = Layout()[index];
+  switch (control.picture) {
     case Picture::CellTarget:
-      Dispatch([this, n = spec.cell] { game_.Image_Click(n); });
+      Dispatch([this, n = control.cell] { game_.Image_Click(n); });
       break;
     case Picture::Credit:
       Dispatch([this] { game_.Image10_Click(); });
@@ -373,11 +374,11 @@ bool Form1::event(QEvent* event) {
   auto* help = static_cast<QHelpEvent*>(event);
   const auto layout = Layout();
   for (std::size_t i = 0; i < layout.size(); ++i) {
-    const ControlSpec& spec = layout[i];
-    if (spec.kind != Kind::Image && spec.kind != Kind::Label) continue;
-    if (!IsShown(spec) || !ControlRect(i).contains(help->pos())) continue;
-    if (!spec.toolTip.empty()) {
-      QToolTip::showText(help->globalPos(), ToQString(spec.toolTip), this, ControlRect(i));
+    const ControlSpec& control = layout[i];
+    if (control.kind != Kind::Image && control.kind != Kind::Label) continue;
+    if (!IsShown(control) || !ControlRect(i).contains(help->pos())) continue;
+    if (!control.toolTip.empty()) {
+      QToolTip::showText(help->globalPos(), ToQString(control.toolTip), this, ControlRect(i));
       return true;
     }
     break;
@@ -397,27 +398,27 @@ void Form1::paintEvent(QPaintEvent* event) {
 }
 
 void Form1::PaintControl(QPainter& painter, std::size_t index) {
-  const ControlSpec& spec = Layout()[index];
-  switch (spec.kind) {
+  const ControlSpec& control = Layout()[index];
+  switch (control.kind) {
     case Kind::Timer:
     case Kind::PushButton:
     case Kind::OptionButton:
       return;
     case Kind::Line: {
       // Whole pixels, so the one-pixel lines stay crisp at any scale.
-      const QLine line = ui::PixelLine(spec);
+      const QLine line = ui::PixelLine(control);
       if (line.dx() == 0 || line.dy() == 0) {
-        painter.fillRect(QRect(line.p1(), line.p2()).normalized(), spec.color.ToQColor());
+        painter.fillRect(QRect(line.p1(), line.p2()).normalized(), control.color.ToQColor());
       } else {
-        painter.setPen(spec.color.ToQColor());
+        painter.setPen(control.color.ToQColor());
         painter.drawLine(line);
       }
       return;
     }
     case Kind::Shape: {
-      const QRect rect = ui::PixelRect(spec);
-      const QColor color = spec.color.ToQColor();
-      if (spec.filled) {
+      const QRect rect = ui::PixelRect(control);
+      const QColor color = control.color.ToQColor();
+      if (control.filled) {
         painter.fillRect(rect, color);
       } else {
         FillPixels(painter, rect.left(), rect.top(), rect.width(), 1, color);
@@ -428,7 +429,7 @@ void Form1::PaintControl(QPainter& painter, std::size_t index) {
       return;
     }
     case Kind::Image:
-      if (IsShown(spec)) PaintImage(painter, spec, ControlRect(index));
+      if (IsShown(control)) PaintImage(painter, control, ControlRect(index));
       return;
     case Kind::Label:
       PaintLabel(painter, index);
@@ -436,9 +437,9 @@ void Form1::PaintControl(QPainter& painter, std::size_t index) {
   }
 }
 
-void Form1::PaintImage(QPainter& painter, const ControlSpec& spec, QRect rect) {
-  if (spec.picture == Picture::CellTarget) {
-    if (!game_.board.cell(spec.cell).imageBorder) return;
+void Form1::PaintImage(QPainter& painter, const ControlSpec& control, QRect rect) {
+  if (control.picture == Picture::CellTarget) {
+    if (!game_.board.cell(control.cell).imageBorder) return;
     const QColor shadow = QColor::fromRgb(kBorderShadow);
     const QColor light = QColor::fromRgb(kBorderLight);
     FillPixels(painter, rect.left(), rect.top(), rect.width(), 1, shadow);
@@ -447,17 +448,17 @@ void Form1::PaintImage(QPainter& painter, const ControlSpec& spec, QRect rect) {
     FillPixels(painter, rect.right(), rect.top(), 1, rect.height(), light);
     return;
   }
-  const QPixmap& pixmap = pictures_.Get(spec.picture, rect.size(), devicePixelRatioF());
+  const QPixmap& pixmap = pictures_.Get(control.picture, rect.size(), devicePixelRatioF());
   if (!pixmap.isNull()) painter.drawPixmap(rect.topLeft(), pixmap);
 }
 
 void Form1::PaintLabel(QPainter& painter, std::size_t index) {
-  const ControlSpec& spec = Layout()[index];
+  const ControlSpec& control = Layout()[index];
   if (captions_[index].isEmpty()) return;
-  painter.setFont(ui::FontFor(spec.text));
+  painter.setFont(ui::FontFor(control.text));
   painter.setPen(colors_[index]);
-  const int flags = spec.wrapCentred ? (Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap)
-                                     : (Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine);
+  const int flags = control.wrapCentred ? (Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap)
+                                        : (Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine);
   painter.drawText(ControlRect(index), flags, captions_[index]);
 }
 

@@ -94,17 +94,17 @@ class Form1 : public QWidget, public FormPort {
   void Dispatch(Handler handler);
   void UpdateChangedCells(const Board& before);
 
-  bool IsShown(const ui::ControlSpec& spec) const;
-  bool IsEnabled(const ui::ControlSpec& spec) const;
+  bool IsShown(const ui::ControlSpec& control) const;
+  bool IsEnabled(const ui::ControlSpec& control) const;
   // The frontmost enabled image with a click action under the point.
   std::optional<std::size_t> ClickTargetAt(QPoint point) const;
   MoveTarget MoveTargetAt(QPoint point) const;
   // Whether a line or shape paints the point (for an outline, only its edge).
-  static bool IsOnDrawnPixels(const ui::ControlSpec& spec, QPoint point);
+  static bool IsOnDrawnPixels(const ui::ControlSpec& control, QPoint point);
   void RaiseClick(std::size_t index);
 
   void PaintControl(QPainter& painter, std::size_t index);
-  void PaintImage(QPainter& painter, const ui::ControlSpec& spec, QRect rect);
+  void PaintImage(QPainter& painter, const ui::ControlSpec& control, QRect rect);
   void PaintLabel(QPainter& painter, std::size_t index);
 
   SoundPlayer& sound_;
