@@ -1,5 +1,7 @@
+# shellcheck shell=bash disable=SC2034  # the variables are for the scripts that source this
 # Shared helpers for the benchmark scripts. Source it; it sets BUILD, GAME,
-# EMPTY and starts a private Xvfb display that is stopped on exit.
+# EMPTY and WAIT and starts a private Xvfb display (size SCREEN) that is
+# stopped on exit, with everything started through start_bg.
 set -euo pipefail
 
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -7,19 +9,24 @@ BUILD=${BUILD:-$ROOT/build}
 GAME=${GAME:-$BUILD/ui/trixola}
 EMPTY=$BUILD/bench/bench_empty_window
 WAIT=$BUILD/bench/wait_for_window
+RESPONSE=$BUILD/bench/bench_response
+SCREEN=${SCREEN:-1024x768x24}
 TITLE="Zembrik  TRIXOLA"
 
-for tool in Xvfb xdotool python3; do
-  command -v "$tool" >/dev/null || { echo "bench: needs $tool (apt-get install xvfb xdotool python3)" >&2; exit 2; }
+for tool in Xvfb xdotool xdpyinfo python3; do
+  command -v "$tool" >/dev/null || {
+    echo "bench: needs $tool (apt-get install xvfb xdotool x11-utils python3)" >&2
+    exit 2
+  }
 done
 for file in "$GAME" "$EMPTY" "$WAIT"; do
-  [[ -x "$file" ]] || { echo "bench: $file is missing; build first (scripts/test or cmake --build build)" >&2; exit 2; }
+  [[ -x "$file" ]] || { echo "bench: $file is missing; build first (cmake --build \"$BUILD\")" >&2; exit 2; }
 done
 
 export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
-unset WAYLAND_DISPLAY QT_QPA_PLATFORM
+unset WAYLAND_DISPLAY QT_QPA_PLATFORM QT_SCALE_FACTOR
 display_number=$((90 + RANDOM % 100))
-Xvfb ":$display_number" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+Xvfb ":$display_number" -screen 0 "$SCREEN" -nolisten tcp >/dev/null 2>&1 &
 XVFB_PID=$!
 export DISPLAY=":$display_number"
 PIDS=()
@@ -28,7 +35,7 @@ cleanup() {
   kill "$XVFB_PID" 2>/dev/null || true
 }
 trap cleanup EXIT
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done 2>/dev/null || sleep 1
+for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 
 # median FILE-OF-NUMBERS
 median() { sort -g "$1" | awk '{a[NR]=$1} END {print (NR%2 ? a[(NR+1)/2] : (a[NR/2]+a[NR/2+1])/2)}'; }
@@ -36,18 +43,34 @@ median() { sort -g "$1" | awk '{a[NR]=$1} END {print (NR%2 ? a[(NR+1)/2] : (a[NR
 # rss_kib PID: resident memory in KiB
 rss_kib() { awk '/^VmRSS:/ {print $2}' "/proc/$1/status"; }
 
+# The per-thread figures below cover the threads alive when they are read; a
+# thread that ends between two readings drops out, so the callers also
+# report the thread count.
+
 # wakeups PID: voluntary context switches of all its threads so far
-wakeups() { cat /proc/"$1"/task/*/status | awk '/^voluntary_ctxt_switches:/ {s+=$2} END {print s}'; }
+wakeups() { cat /proc/"$1"/task/*/status 2>/dev/null | awk '/^voluntary_ctxt_switches:/ {s+=$2} END {print s+0}'; }
 
-# cpu_ticks PID: user + system clock ticks so far
-cpu_ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
+# cpu_ns PID: CPU time of all its threads so far, in nanoseconds
+cpu_ns() { cat /proc/"$1"/task/*/schedstat 2>/dev/null | awk '{s+=$1} END {printf "%d\n", s}'; }
 
-# start_bg PROGRAM: starts it in the background, waits until it has a window
+# thread_count PID
+thread_count() { ls /proc/"$1"/task | wc -l; }
+
+# thread_wakeups PID: one line per thread, "TID NAME VOLUNTARY-SWITCHES"
+thread_wakeups() {
+  local task
+  for task in /proc/"$1"/task/*; do
+    echo "${task##*/} $(tr ' ' '_' <"$task/comm" 2>/dev/null) $(awk '/^voluntary_ctxt_switches:/ {print $2}' "$task/status" 2>/dev/null)"
+  done
+}
+
+# start_bg PROGRAM [ARG...]: starts it in the background, waits until it has
+# a visible window and prints its pid
 start_bg() {
-  "$1" >/dev/null 2>&1 &
+  "$@" >/dev/null 2>&1 &
   local pid=$!
   PIDS+=("$pid")
-  for _ in $(seq 100); do
+  for _ in $(seq 200); do
     xdotool search --pid "$pid" --onlyvisible >/dev/null 2>&1 && break
     sleep 0.05
   done
@@ -57,8 +80,26 @@ start_bg() {
 # game_window: the X window id of the game
 game_window() { xdotool search --onlyvisible --name "^$TITLE\$" | head -n 1; }
 
-# cell_click_args N: xdotool words that click cell N of the game window
+# cell_click_args N: xdotool words that click cell N of the game window $WID
 cell_click_args() {
-  local n=$1 col=$(((n - 1) % 3)) row=$(((n - 1) / 3))
-  echo "mousemove --window $WID $((64 + 48 * col + 24)) $((32 + 64 * row + 32)) click 1"
+  local n=$1
+  local col=$(((n - 1) % 3)) row=$(((n - 1) / 3))
+  echo "mousemove --window $WID $((64 + 48 * col + 24)) $((32 + 64 * row + 32)) click --delay 0 1"
 }
+
+# start_pulse: starts a private PulseAudio server with only a null sink and
+# points PULSE_SERVER at it; false when pulseaudio is not installed
+start_pulse() {
+  command -v pulseaudio >/dev/null || return 1
+  local dir
+  dir=$(mktemp -d)
+  pulseaudio -n --daemonize=no --exit-idle-time=-1 --use-pid-file=no \
+    -L module-null-sink -L "module-native-protocol-unix socket=$dir/native auth-anonymous=1" \
+    >"$dir/log" 2>&1 &
+  PIDS+=($!)
+  for _ in $(seq 50); do [[ -S "$dir/native" ]] && break; sleep 0.1; done
+  export PULSE_SERVER="unix:$dir/native"
+}
+
+# machine_load: the load average, for judging how noisy a run's timings are
+machine_load() { echo "load average at the start: $(cut -d' ' -f1-3 /proc/loadavg), $(nproc) cores"; }

@@ -4,6 +4,7 @@
 #   bench/startup.sh [RUNS]   (default 21)
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 runs=${1:-21}
+machine_load
 game_times=$(mktemp) empty_times=$(mktemp)
 "$WAIT" "$GAME" >/dev/null; "$WAIT" "$EMPTY" >/dev/null  # warm the caches
 for _ in $(seq "$runs"); do

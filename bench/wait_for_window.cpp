@@ -5,16 +5,16 @@
 //
 // Prints one number (milliseconds, three decimals) on success; exits 1 when
 // no window appears within 20 s or the program dies first.
+#include <poll.h>
 #include <sys/types.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <xcb/xcb.h>
 
 #include <chrono>
-#include <cstdio>
 #include <csignal>
+#include <cstdio>
 #include <cstdlib>
-#include <poll.h>
 
 int main(int argc, char** argv) {
   if (argc < 2) {

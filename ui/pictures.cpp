@@ -26,12 +26,12 @@ QString ResourceFor(Picture picture) {
   return {};
 }
 
-QPixmap Render(const QString& resource, QSize size, qreal devicePixelRatio) {
+// The drawing of an already parsed picture, at size logical pixels.
+QPixmap Render(QSvgRenderer& renderer, QSize size, qreal devicePixelRatio) {
   const QSize device(static_cast<int>(std::lround(size.width() * devicePixelRatio)),
                      static_cast<int>(std::lround(size.height() * devicePixelRatio)));
   QPixmap pixmap(device);
   pixmap.fill(Qt::transparent);
-  QSvgRenderer renderer(resource);
   if (renderer.isValid()) {
     QPainter painter(&pixmap);
     renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(device)));
@@ -47,17 +47,21 @@ const QPixmap& PictureCache::Get(Picture picture, QSize size, qreal devicePixelR
   auto it = pixmaps_.find(key);
   if (it == pixmaps_.end()) {
     const QString resource = ResourceFor(picture);
-    QPixmap pixmap = resource.isEmpty() ? QPixmap() : Render(resource, size, devicePixelRatio);
+    QPixmap pixmap;
+    if (!resource.isEmpty()) {
+      QSvgRenderer renderer(resource);
+      pixmap = Render(renderer, size, devicePixelRatio);
+    }
     it = pixmaps_.emplace(key, std::move(pixmap)).first;
   }
   return it->second;
 }
 
+// The icon is parsed once for all its sizes: parsing costs more than drawing.
 QIcon WindowIcon() {
+  QSvgRenderer renderer(QStringLiteral(":/trixola/icon.svg"));
   QIcon icon;
-  for (int side : {16, 24, 32, 48, 64}) {
-    icon.addPixmap(Render(QStringLiteral(":/trixola/icon.svg"), QSize(side, side), 1.0));
-  }
+  for (int side : {16, 24, 32, 48, 64}) icon.addPixmap(Render(renderer, QSize(side, side), 1.0));
   return icon;
 }
 
