@@ -1,5 +1,8 @@
 // SoundPlayer on Qt Multimedia: one QSoundEffect per sound name, loaded from
-// the folder that holds the program.
+// the folder that holds the program. A file that is not there, is not a
+// regular file, is far too big for a sound effect or is not a whole RIFF
+// WAVE file (cut short, empty) is never loaded; playing it gives the alert
+// sound.
 #pragma once
 
 #include <QObject>

@@ -1,0 +1,511 @@
+#include "tests/reliability/window_checker.h"
+
+#include <QPushButton>
+#include <QRadioButton>
+#include <limits>
+#include <string>
+
+// Returns the broken rule from the enclosing check; the detail text is built
+// only when the condition fails.
+#define REQUIRE_RULE(condition, rule, detail)             \
+  do {                                                    \
+    if (!(condition)) return Violation{(rule), (detail)}; \
+  } while (false)
+
+namespace trixola::reliability {
+
+namespace {
+
+constexpr std::array<Label, 6> kLabels{Label::Label1, Label::Label4,  Label::Label5,
+                                       Label::Label6, Label::lbltime, Label::lblSound};
+
+std::string_view LabelName(Label label) {
+  constexpr std::array<std::string_view, 6> kNames{"Label1", "Label4",  "Label5",
+                                                   "Label6", "lbltime", "lblSound"};
+  return kNames[static_cast<std::size_t>(label)];
+}
+
+QString Text(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+std::string Str(const QString& text) {
+  return text.toStdString();
+}
+
+QColor FromBbggrr(std::uint32_t bbggrr) {
+  return QColor(static_cast<int>(bbggrr & 0xFF), static_cast<int>((bbggrr >> 8) & 0xFF),
+                static_cast<int>((bbggrr >> 16) & 0xFF));
+}
+
+std::uint32_t ToBbggrr(const QColor& color) {
+  return static_cast<std::uint32_t>(color.red()) | static_cast<std::uint32_t>(color.green()) << 8 |
+         static_cast<std::uint32_t>(color.blue()) << 16;
+}
+
+// A counter after `times` results: one more each, stopping at its top.
+template <typename Count>
+Count Raised(Count count, int times) {
+  for (int i = 0; i < times; ++i) {
+    if (count < std::numeric_limits<Count>::max()) count = static_cast<Count>(count + 1);
+  }
+  return count;
+}
+
+bool AllLocked(const Board& board) {
+  for (int n = kFirstCell; n <= kLastCell; ++n) {
+    if (board.IsCellFree(n)) return false;
+  }
+  return true;
+}
+
+bool EmptyAndFree(const Board& board) {
+  for (int n = kFirstCell; n <= kLastCell; ++n) {
+    if (!board.IsCellFree(n) || board.HasPlayerMark(n) || board.HasComputerMark(n)) return false;
+  }
+  return true;
+}
+
+// Cell by cell: L locked, . free; then p, c or * for the marks shown.
+std::string Picture(const Board& board) {
+  std::string text;
+  for (int n = kFirstCell; n <= kLastCell; ++n) {
+    text += board.IsCellFree(n) ? '.' : 'L';
+    const bool p = board.HasPlayerMark(n);
+    const bool c = board.HasComputerMark(n);
+    text += p && c ? '*' : p ? 'p' : c ? 'c' : ' ';
+    text += n % 3 == 0 ? (n == kLastCell ? "" : " | ") : " ";
+  }
+  return "[" + text + "]";
+}
+
+bool IsNewGame(WindowEventKind kind) {
+  return kind == WindowEventKind::NewGameClick || kind == WindowEventKind::NewGameEnter ||
+         kind == WindowEventKind::NewGameSpace || kind == WindowEventKind::NewGameAltN;
+}
+
+std::string Join(const std::vector<std::string>& names) {
+  std::string text = "[";
+  for (const std::string& name : names) text += (text.size() > 1 ? ", " : "") + name;
+  return text + "]";
+}
+
+std::string Cell(int n) {
+  return "cell " + std::to_string(n);
+}
+
+}  // namespace
+
+WindowState WindowState::Read(const WindowDriver& window) {
+  const Game& game = window.game();
+  const ObservedForm& form = window.form();
+  WindowState s;
+  s.board = game.board;
+  s.ImageNumber = game.ImageNumber;
+  s.WON = game.WON;
+  s.Done = game.Done;
+  s.rdone = game.rdone;
+  s.Hard = game.Hard;
+  s.tm = game.tm;
+  s.Sound = game.Sound;
+  s.PlayerScore = game.PlayerScore;
+  s.ComputerScore = game.ComputerScore;
+  s.DrawScore = game.DrawScore;
+  s.timer1On = window.ClockRunning();
+  s.timer4On = form.Timer4Enabled();
+  s.option1Checked = form.Option1()->isChecked();
+  s.option2Checked = form.Option2()->isChecked();
+  s.newGameFocus = window.NewGameHasFocus();
+  for (Label label : kLabels) s.captions[static_cast<std::size_t>(label)] = form.Caption(label);
+  s.bannerColor = form.ForeColor(Label::Label1);
+  s.title = form.windowTitle();
+  return s;
+}
+
+WindowTallies& WindowTallies::operator+=(const WindowTallies& other) {
+  events += other.events;
+  playerWins += other.playerWins;
+  computerWins += other.computerWins;
+  draws += other.draws;
+  freeClicks += other.freeClicks;
+  lockedClicks += other.lockedClicks;
+  freeClicksWithSoundOff += other.freeClicksWithSoundOff;
+  hardMoves += other.hardMoves;
+  clockTicks += other.clockTicks;
+  titleChanges += other.titleChanges;
+  links += other.links;
+  for (std::size_t i = 0; i < newGames.size(); ++i) newGames[i] += other.newGames[i];
+  return *this;
+}
+
+WindowChecker::WindowChecker(const WindowDriver& window, SoundRecorder& sounds) : sounds_(sounds) {
+  // The shadow's form starts with the captions, banner colour and title the
+  // window was created with.
+  const WindowState start = WindowState::Read(window);
+  for (Label label : kLabels) {
+    shadow_.form.captions[RecordingForm::Index(label)] = Str(start.Caption(label));
+  }
+  shadow_.form.foreColors[RecordingForm::Index(Label::Label1)] = ToBbggrr(start.bannerColor);
+  shadow_.form.windowCaption = Str(start.title);
+}
+
+std::optional<Violation> WindowChecker::CheckStartUp(const WindowDriver& window) {
+  const WindowState s = WindowState::Read(window);
+  REQUIRE_RULE(s.WON == kNoResult && s.Sound && s.Hard == 0 && s.tm == 0 && EmptyAndFree(s.board) &&
+                   s.timer1On && s.timer4On && s.option1Checked && !s.option2Checked &&
+                   s.Caption(Label::Label1) == Text(kWelcomeCaption) &&
+                   s.Caption(Label::lblSound) == "On" && s.title == Text(kTitleCaption) &&
+                   sounds_.requests.empty(),
+               invariant::kStartUp, "WON " + std::to_string(s.WON) + ", board " + Picture(s.board));
+  if (auto violation = shadowChecker_.CheckStartUp(shadow_.game, shadow_.form)) return violation;
+  return CompareWithShadow(s);
+}
+
+void WindowChecker::BeforeEvent(WindowDriver& window) {
+  before_ = WindowState::Read(window);
+  pointerBefore_ = window.pointer();
+  sounds_.requests.clear();
+  window.form().captionsWritten.clear();
+  linksBefore_ = window.links().size();
+}
+
+std::optional<Violation> WindowChecker::AfterEvent(const WindowEvent& event, bool taken,
+                                                   WindowDriver& window) {
+  const WindowState after = WindowState::Read(window);
+  ++tallies_.events;
+  REQUIRE_RULE(taken, window_rule::kInputTaken, Describe(event) + " had no effect");
+  if (auto violation = CheckWindow(event, after, window)) return violation;
+  if (auto violation = DriveShadow(event)) {
+    violation->detail = "in the game behind the window: " + violation->detail;
+    return violation;
+  }
+  return CompareWithShadow(after);
+}
+
+std::optional<Violation> WindowChecker::CheckWindow(const WindowEvent& event, const WindowState& a,
+                                                    const WindowDriver& window) {
+  const WindowState& b = before_;
+  const WindowEventKind kind = event.kind;
+  const bool isClick = kind == WindowEventKind::ClickCell;
+  const bool freeClick = isClick && b.board.IsCellFree(event.cell);
+  const bool newGame = IsNewGame(kind);
+  const auto during = [&] {
+    return " (" + Describe(event) + ", board before " + Picture(b.board) + ", after " +
+           Picture(a.board) + ")";
+  };
+
+  int announcedPlayer = 0;
+  int announcedComputer = 0;
+  int announcedDraw = 0;
+  std::array<int, 6> written{};
+  for (const auto& [label, text] : window.form().captionsWritten) {
+    ++written[static_cast<std::size_t>(label)];
+    if (label != Label::Label1) continue;
+    announcedPlayer += text == kPlayerWonCaption;
+    announcedComputer += text == kComputerWonCaption;
+    announcedDraw += text == kDrawCaption;
+  }
+  const int announced = announcedPlayer + announcedComputer + announcedDraw;
+  const auto writes = [&written](Label label) { return written[static_cast<std::size_t>(label)]; };
+  tallies_.playerWins += static_cast<std::uint64_t>(announcedPlayer);
+  tallies_.computerWins += static_cast<std::uint64_t>(announcedComputer);
+  tallies_.draws += static_cast<std::uint64_t>(announcedDraw);
+
+  REQUIRE_RULE(a.WON == kNoResult || a.WON == kPlayerWon || a.WON == kComputerWon,
+               invariant::kWonRange, "WON = " + std::to_string(a.WON) + during());
+  REQUIRE_RULE(a.WON == kNoResult, window_rule::kResultAtOnce,
+               "WON = " + std::to_string(a.WON) + " waits after the input" + during());
+
+  for (const SoundRecorder::Request& request : sounds_.requests) {
+    REQUIRE_RULE(request.soundOn, invariant::kSilentWhenOff,
+                 "\"" + request.name + "\" requested with Sound false" + during());
+  }
+
+  if (isClick && !freeClick) {
+    ++tallies_.lockedClicks;
+    REQUIRE_RULE(a == b && sounds_.requests.empty() && window.form().captionsWritten.empty(),
+                 invariant::kLockedClickInert,
+                 std::to_string(sounds_.requests.size()) + " sounds" + during());
+  }
+
+  if (!newGame) {
+    for (int n = kFirstCell; n <= kLastCell; ++n) {
+      REQUIRE_RULE(b.board.IsCellFree(n) || !a.board.IsCellFree(n), invariant::kLockedStaysLocked,
+                   Cell(n) + " unlocked" + during());
+      REQUIRE_RULE((!b.board.HasPlayerMark(n) || a.board.HasPlayerMark(n)) &&
+                       (!b.board.HasComputerMark(n) || a.board.HasComputerMark(n)),
+                   invariant::kMarksStay, Cell(n) + " lost a mark" + during());
+    }
+  }
+
+  int newPlayerMarks = 0;
+  int newComputerMarks = 0;
+  for (int n = kFirstCell; n <= kLastCell; ++n) {
+    newPlayerMarks += a.board.HasPlayerMark(n) && !b.board.HasPlayerMark(n);
+    newComputerMarks += a.board.HasComputerMark(n) && !b.board.HasComputerMark(n);
+  }
+  if (freeClick) {
+    ++tallies_.freeClicks;
+    tallies_.freeClicksWithSoundOff += !b.Sound;
+    tallies_.hardMoves += b.Hard == 1;
+    const int n = event.cell;
+    REQUIRE_RULE(a.board.HasPlayerMark(n) && !a.board.IsCellFree(n) && newPlayerMarks == 1 &&
+                     a.ImageNumber == n,
+                 invariant::kClickMarksAndLocks,
+                 std::to_string(newPlayerMarks) + " player marks added" + during());
+    REQUIRE_RULE(newComputerMarks <= 1, invariant::kOneComputerMark,
+                 std::to_string(newComputerMarks) + " computer marks added" + during());
+  } else {
+    REQUIRE_RULE(newPlayerMarks == 0 && newComputerMarks == 0, invariant::kMarksOnlyFromClicks,
+                 "marks added" + during());
+  }
+  for (int n = kFirstCell; n <= kLastCell; ++n) {
+    REQUIRE_RULE(!(a.board.HasPlayerMark(n) && a.board.HasComputerMark(n)),
+                 window_rule::kNeverBothMarks, Cell(n) + during());
+  }
+
+  // The score.
+  const auto scores = [&] {
+    return std::to_string(b.PlayerScore) + "/" + std::to_string(b.ComputerScore) + "/" +
+           std::to_string(b.DrawScore) + " -> " + std::to_string(a.PlayerScore) + "/" +
+           std::to_string(a.ComputerScore) + "/" + std::to_string(a.DrawScore) + " with " +
+           std::to_string(announced) + " results announced" + during();
+  };
+  REQUIRE_RULE(a.PlayerScore >= b.PlayerScore && a.ComputerScore >= b.ComputerScore &&
+                   a.DrawScore >= b.DrawScore,
+               invariant::kScoresNeverDecrease, scores());
+  REQUIRE_RULE(announced <= 1 && a.PlayerScore == Raised(b.PlayerScore, announcedPlayer) &&
+                   a.ComputerScore == Raised(b.ComputerScore, announcedComputer) &&
+                   a.DrawScore == Raised(b.DrawScore, announcedDraw),
+               invariant::kOnePointPerResult, scores());
+  const auto countShown = [&](Label label, int announcedHere, const QString& expected) {
+    return announcedHere == 0 ? (writes(label) == 0 && a.Caption(label) == b.Caption(label))
+                              : (writes(label) == 1 && a.Caption(label) == expected);
+  };
+  REQUIRE_RULE(
+      countShown(Label::Label5, announcedPlayer, QString::number(a.PlayerScore)) &&
+          countShown(Label::Label4, announcedComputer, QString::number(a.ComputerScore)) &&
+          countShown(Label::Label6, announcedDraw, "Draw: " + QString::number(a.DrawScore)),
+      window_rule::kScoreCaptions,
+      "captions \"" + Str(a.Caption(Label::Label5)) + "\" / \"" + Str(a.Caption(Label::Label4)) +
+          "\" / \"" + Str(a.Caption(Label::Label6)) + "\"" + during());
+
+  if (announced > 0) {
+    const std::string_view text =
+        announcedPlayer > 0 ? kPlayerWonCaption
+                            : (announcedComputer > 0 ? kComputerWonCaption : kDrawCaption);
+    const QColor color = FromBbggrr(announcedDraw > 0 ? kBannerWhite : kBannerGreen);
+    REQUIRE_RULE(a.Caption(Label::Label1) == Text(text) && a.bannerColor == color,
+                 invariant::kBanner, "banner \"" + Str(a.Caption(Label::Label1)) + "\"" + during());
+    REQUIRE_RULE(AllLocked(a.board) && !a.timer4On && !a.timer1On && a.newGameFocus,
+                 window_rule::kMatchClosed,
+                 "Timer4 " + std::to_string(a.timer4On) + ", Timer1 " + std::to_string(a.timer1On) +
+                     ", focus on New Game " + std::to_string(a.newGameFocus) + during());
+  }
+  REQUIRE_RULE(
+      a.timer1On == a.timer4On && (a.timer4On || AllLocked(a.board)), invariant::kEndedStaysEnded,
+      "Timer4 " + std::to_string(a.timer4On) + ", Timer1 " + std::to_string(a.timer1On) + during());
+
+  // The clock.
+  if (kind == WindowEventKind::ClockTick) {
+    ++tallies_.clockTicks;
+    REQUIRE_RULE(a.tm == Raised(b.tm, 1) && a.Caption(Label::lbltime) ==
+                                                QString::number(a.tm) + QStringLiteral(" Seconds"),
+                 invariant::kClock,
+                 "tm " + std::to_string(b.tm) + " -> " + std::to_string(a.tm) + ", caption \"" +
+                     Str(a.Caption(Label::lbltime)) + "\"");
+  } else {
+    REQUIRE_RULE(writes(Label::lbltime) == 0 && (a.tm == b.tm || (newGame && a.tm == 0)),
+                 invariant::kClock,
+                 "tm " + std::to_string(b.tm) + " -> " + std::to_string(a.tm) + during());
+  }
+
+  // New Game.
+  if (newGame) {
+    ++tallies_.newGames[static_cast<std::size_t>(kind) -
+                        static_cast<std::size_t>(WindowEventKind::NewGameClick)];
+    REQUIRE_RULE(EmptyAndFree(a.board) && a.WON == kNoResult && a.tm == 0 && a.timer1On &&
+                     a.timer4On && a.Caption(Label::Label1) == Text(kWelcomeCaption) &&
+                     a.bannerColor == FromBbggrr(kBannerOrange),
+                 invariant::kNewGame,
+                 "banner \"" + Str(a.Caption(Label::Label1)) + "\"" + during());
+    REQUIRE_RULE(a.PlayerScore == b.PlayerScore && a.ComputerScore == b.ComputerScore &&
+                     a.DrawScore == b.DrawScore && a.Hard == b.Hard && a.Sound == b.Sound &&
+                     sounds_.requests.empty(),
+                 invariant::kNewGameKeeps, "Hard " + std::to_string(a.Hard) + during());
+  }
+
+  // The level and the sound switch, and what their controls show.
+  const std::int16_t level =
+      kind == WindowEventKind::ClickEasy ? 0 : (kind == WindowEventKind::ClickHard ? 1 : b.Hard);
+  REQUIRE_RULE(
+      a.Hard == level && a.Sound == (kind == WindowEventKind::ClickSound ? !b.Sound : b.Sound),
+      invariant::kLevelAndSound,
+      "Hard " + std::to_string(b.Hard) + " -> " + std::to_string(a.Hard) + ", Sound " +
+          std::to_string(b.Sound) + " -> " + std::to_string(a.Sound) + during());
+  REQUIRE_RULE(a.option1Checked == (a.Hard == 0) && a.option2Checked == (a.Hard == 1) &&
+                   a.Caption(Label::lblSound) == (a.Sound ? "On" : "Off"),
+               window_rule::kControlsShowState,
+               "Hard " + std::to_string(a.Hard) + ", lblSound \"" +
+                   Str(a.Caption(Label::lblSound)) + "\"" + during());
+
+  // The window caption.
+  QString title = b.title;
+  if (StandingMove(event)) {
+    // No move at all.
+  } else if (kind == WindowEventKind::MoveBackground ||
+             (kind == WindowEventKind::MoveCell && !b.board.IsCellFree(event.cell))) {
+    title = Text(kTitleCaption);
+  } else if (kind == WindowEventKind::MoveCredit) {
+    title = Text(kCreditCaption);
+  }
+  tallies_.titleChanges += a.title != b.title;
+  REQUIRE_RULE(a.title == title, window_rule::kWindowCaption,
+               "\"" + Str(a.title) + "\", expected \"" + Str(title) + "\"" + during());
+
+  // The contact link.
+  const qsizetype links = window.links().size() - linksBefore_;
+  windowLinks_ = static_cast<int>(links);
+  const bool credit = kind == WindowEventKind::ClickCredit;
+  tallies_.links += static_cast<std::uint64_t>(links);
+  REQUIRE_RULE(links == (credit ? 1 : 0) &&
+                   (!credit || window.links().back() ==
+                                   QUrl(QStringLiteral("mailto:") + Text(kContactAddress))),
+               window_rule::kContactLink, std::to_string(links) + " links" + during());
+  return std::nullopt;
+}
+
+bool WindowChecker::StandingMove(const WindowEvent& event) const {
+  switch (event.kind) {
+    case WindowEventKind::MoveBackground:
+    case WindowEventKind::MoveCredit:
+    case WindowEventKind::MoveCell:
+    case WindowEventKind::MoveLabel:
+      return PointOf(event) == pointerBefore_;
+    default:
+      return false;
+  }
+}
+
+std::optional<Violation> WindowChecker::DriveShadow(const WindowEvent& event) {
+  shadowSounds_.clear();
+  shadowLinks_ = 0;
+  shadowFocus_ = 0;
+  if (StandingMove(event)) return std::nullopt;
+  const Board& board = shadow_.game.board;
+  std::optional<Event> handler;
+  switch (event.kind) {
+    case WindowEventKind::ClickCell:
+      // A locked cell's click target raises no click.
+      if (board.IsCellFree(event.cell)) handler = Event{EventKind::Click, event.cell};
+      break;
+    case WindowEventKind::NewGameClick:
+    case WindowEventKind::NewGameEnter:
+    case WindowEventKind::NewGameSpace:
+    case WindowEventKind::NewGameAltN:
+      handler = Event{EventKind::NewGame};
+      break;
+    case WindowEventKind::ClickEasy:
+      handler = Event{EventKind::ChooseEasy};
+      break;
+    case WindowEventKind::ClickHard:
+      handler = Event{EventKind::ChooseHard};
+      break;
+    case WindowEventKind::ClickSound:
+      handler = Event{EventKind::SoundSwitch};
+      break;
+    case WindowEventKind::ClickCredit:
+      handler = Event{EventKind::CreditClick};
+      break;
+    case WindowEventKind::ClockTick:
+      handler = Event{EventKind::Timer1Tick};
+      break;
+    case WindowEventKind::MoveBackground:
+      handler = Event{EventKind::FormMouseMove};
+      break;
+    case WindowEventKind::MoveCredit:
+      handler = Event{EventKind::CreditMouseMove};
+      break;
+    case WindowEventKind::MoveCell:
+      // A locked cell's click target is part of the background.
+      if (!board.IsCellFree(event.cell)) handler = Event{EventKind::FormMouseMove};
+      break;
+    case WindowEventKind::MoveLabel:
+      break;
+  }
+  if (!handler) return std::nullopt;
+  // The handler, then each detector once.
+  for (const Event& core : {*handler, Event{EventKind::Timer4Tick}, Event{EventKind::Timer3Tick}}) {
+    if (!shadow_.CanDeliver(core)) continue;
+    shadow_.form.calls.clear();
+    shadowChecker_.BeforeEvent(core, shadow_.game, shadow_.form);
+    shadow_.Deliver(core);
+    if (auto violation = shadowChecker_.AfterEvent(core, shadow_.game, shadow_.form)) {
+      return violation;
+    }
+    for (const FormCall& call : shadow_.form.calls) {
+      if (call.kind == FormCall::Kind::Sound) shadowSounds_.push_back(call.text);
+      shadowLinks_ += call.kind == FormCall::Kind::Link;
+      shadowFocus_ += call.kind == FormCall::Kind::Focus;
+    }
+  }
+  return std::nullopt;
+}
+
+std::optional<Violation> WindowChecker::CompareWithShadow(const WindowState& a) {
+  const Game& g = shadow_.game;
+  const RecordingForm& f = shadow_.form;
+  const auto differs = [&](std::string_view what, const std::string& window,
+                           const std::string& game) {
+    return Violation{window_rule::kLikeTheGame,
+                     std::string(what) + ": window " + window + ", game " + game};
+  };
+  if (!(a.board == g.board)) return differs("board", Picture(a.board), Picture(g.board));
+  const std::array<std::pair<std::string_view, std::pair<std::int64_t, std::int64_t>>, 14> values{{
+      {"WON", {a.WON, g.WON}},
+      {"ImageNumber", {a.ImageNumber, g.ImageNumber}},
+      {"Done", {a.Done, g.Done}},
+      {"Hard", {a.Hard, g.Hard}},
+      {"tm", {a.tm, g.tm}},
+      {"Sound", {a.Sound, g.Sound}},
+      {"PlayerScore", {a.PlayerScore, g.PlayerScore}},
+      {"ComputerScore", {a.ComputerScore, g.ComputerScore}},
+      {"DrawScore", {a.DrawScore, g.DrawScore}},
+      {"Timer1", {a.timer1On, f.timer1On}},
+      {"Timer4", {a.timer4On, f.timer4On}},
+      {"Option1", {a.option1Checked, f.option1Selected}},
+      {"Option2", {a.option2Checked, f.option2Selected}},
+      {"reply flags", {a.rdone == g.rdone, true}},
+  }};
+  for (const auto& [name, pair] : values) {
+    if (pair.first != pair.second) {
+      return differs(name, std::to_string(pair.first), std::to_string(pair.second));
+    }
+  }
+  for (Label label : kLabels) {
+    const std::string window = Str(a.Caption(label));
+    if (window != f.Caption(label)) {
+      return differs("caption of " + std::string(LabelName(label)), window, f.Caption(label));
+    }
+  }
+  const QColor banner = FromBbggrr(f.foreColors[RecordingForm::Index(Label::Label1)]);
+  if (a.bannerColor != banner) {
+    return differs("banner colour", Str(a.bannerColor.name()), Str(banner.name()));
+  }
+  if (Str(a.title) != f.windowCaption) return differs("title", Str(a.title), f.windowCaption);
+  std::vector<std::string> windowSounds;
+  for (const SoundRecorder::Request& request : sounds_.requests) {
+    windowSounds.push_back(request.name);
+  }
+  if (windowSounds != shadowSounds_)
+    return differs("sounds", Join(windowSounds), Join(shadowSounds_));
+  if (shadowFocus_ > 0 && !a.newGameFocus) return differs("focus on New Game", "no", "yes");
+  if (windowLinks_ != shadowLinks_) {
+    return differs("links", std::to_string(windowLinks_), std::to_string(shadowLinks_));
+  }
+  return std::nullopt;
+}
+
+}  // namespace trixola::reliability
+
+#undef REQUIRE_RULE
