@@ -48,7 +48,7 @@ run_case() {
   # Easy: 5, 6, 9 ends in the computer's win, and the clock stops.
   # shellcheck disable=SC2046  # the words are meant to split
   xdotool $(cell_click_args 5) $(cell_click_args 6) $(cell_click_args 9) mousemove 1000 700
-  sleep 2
+  sleep 5  # the result sound (1.1 s) plays out, and its stream with it
   measure "(b) after the match" "$game" "$empty"
   kill "$game" "$empty"
 }

@@ -25,17 +25,36 @@ done
 
 export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
 unset WAYLAND_DISPLAY QT_QPA_PLATFORM QT_SCALE_FACTOR
-display_number=$((90 + RANDOM % 100))
-Xvfb ":$display_number" -screen 0 "$SCREEN" -nolisten tcp >/dev/null 2>&1 &
+# Xvfb picks a free display number itself and writes it once it is ready.
+display_file=$(mktemp)
+Xvfb -displayfd 3 -screen 0 "$SCREEN" -nolisten tcp 3>"$display_file" >/dev/null 2>&1 &
 XVFB_PID=$!
-export DISPLAY=":$display_number"
 PIDS=()
 cleanup() {
   for pid in "${PIDS[@]}"; do kill "$pid" 2>/dev/null || true; done
   kill "$XVFB_PID" 2>/dev/null || true
+  rm -f "$display_file"
 }
 trap cleanup EXIT
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+for _ in $(seq 200); do [[ -s "$display_file" ]] && break; sleep 0.05; done
+[[ -s "$display_file" ]] || { echo "bench: Xvfb did not start" >&2; exit 2; }
+DISPLAY=":$(head -n 1 "$display_file")"
+export DISPLAY
+xdpyinfo >/dev/null || { echo "bench: cannot reach the Xvfb display $DISPLAY" >&2; exit 2; }
+
+# A desktop session has a D-Bus session bus, and Qt talks to it as soon as a
+# widget with text appears (the accessibility bridge). Without one, libdbus
+# tries to launch a bus and fails, which a desktop never pays; so give the
+# programs a private bus unless there is one.
+if [[ -z "${DBUS_SESSION_BUS_ADDRESS:-}" ]] && command -v dbus-daemon >/dev/null; then
+  bus_file=$(mktemp)
+  dbus-daemon --session --nofork --nopidfile --print-address=3 3>"$bus_file" >/dev/null 2>&1 &
+  PIDS+=($!)
+  for _ in $(seq 100); do [[ -s "$bus_file" ]] && break; sleep 0.05; done
+  DBUS_SESSION_BUS_ADDRESS=$(head -n 1 "$bus_file")
+  export DBUS_SESSION_BUS_ADDRESS
+  rm -f "$bus_file"
+fi
 
 # median FILE-OF-NUMBERS
 median() { sort -g "$1" | awk '{a[NR]=$1} END {print (NR%2 ? a[(NR+1)/2] : (a[NR/2]+a[NR/2+1])/2)}'; }
@@ -102,4 +121,7 @@ start_pulse() {
 }
 
 # machine_load: the load average, for judging how noisy a run's timings are
-machine_load() { echo "load average at the start: $(cut -d' ' -f1-3 /proc/loadavg), $(nproc) cores"; }
+machine_load() {
+  echo "load average at the start: $(cut -d' ' -f1-3 /proc/loadavg), $(nproc) cores;" \
+    "session bus: $([[ -n "${DBUS_SESSION_BUS_ADDRESS:-}" ]] && echo yes || echo none)"
+}
