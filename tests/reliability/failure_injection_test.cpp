@@ -161,7 +161,7 @@ void PlayMatch(WindowDriver& window, const std::vector<int>& clicks, std::vector
   for (int n : clicks) {
     QElapsedTimer clock;
     clock.start();
-    window.ClickAt(WindowDriver::CellRect(n).center());
+    window.ClickCell(n);
     if (timesMs != nullptr) timesMs->push_back(static_cast<double>(clock.nsecsElapsed()) / 1e6);
     if (between) between(window);
   }
@@ -178,8 +178,8 @@ void PlayScript(WindowDriver& window, std::vector<double>* timesMs,
     const std::vector<int>& match = kMatches[round % kMatches.size()];
     PlayMatch(window, match, timesMs, between);
     clicks += static_cast<int>(match.size());
-    window.ClickAt(WindowDriver::ControlRect("imgSound").center());
-    window.ClickAt(WindowDriver::ControlRect("imgSound").center());
+    window.ClickControl("imgSound");
+    window.ClickControl("imgSound");
     window.ChooseLevel(round % 2 == 0);
   }
   window.ChooseLevel(false);
@@ -429,7 +429,7 @@ void FailureInjection::brokenMailHandler() {
     const auto clickCredit = [&timesMs](WindowDriver& w) {
       QElapsedTimer clock;
       clock.start();
-      w.ClickAt(WindowDriver::ControlRect("Image10").center());
+      w.ClickControl("Image10");
       timesMs.push_back(static_cast<double>(clock.nsecsElapsed()) / 1e6);
     };
     CheckGameGoesOn(window, QTest::currentDataTag(), clickCredit);

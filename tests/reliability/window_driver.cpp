@@ -5,11 +5,8 @@
 #include <QElapsedTimer>
 #include <QEvent>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QTest>
 #include <QTimer>
-
-#include "ui/layout.h"
 
 namespace trixola::reliability {
 
@@ -34,35 +31,12 @@ WindowDriver::WindowDriver(SoundPlayer& sound, MailHandler mail)
   }
   form_->Timer1()->installEventFilter(clockHold_.get());
   QObject::connect(form_->Command2(), &QPushButton::clicked, [this] { ++newGameClicks_; });
-  form_->Load();
-  form_->show();
-  form_->activateWindow();
-  if (!QTest::qWaitForWindowActive(form_.get())) qWarning("the game window did not become active");
+  Show(*form_);
   MoveTo(kHome);
 }
 
 WindowDriver::~WindowDriver() {
   if (mail_ == MailHandler::Recorded) QDesktopServices::unsetUrlHandler(QStringLiteral("mailto"));
-}
-
-QRect WindowDriver::ControlRect(std::string_view name) {
-  return ui::PixelRect(ui::Layout()[ui::IndexOf(name)]);
-}
-
-QRect WindowDriver::CellRect(int n) {
-  return ControlRect(std::string("Image") + std::to_string(n));
-}
-
-void WindowDriver::ClickAt(QPoint point) {
-  QTest::mouseClick(form_.get(), Qt::LeftButton, {}, point);
-}
-
-void WindowDriver::ClickNewGame() {
-  QTest::mouseClick(form_->Command2(), Qt::LeftButton);
-}
-
-void WindowDriver::PressOnFocus(Qt::Key key) {
-  QTest::keyClick(QApplication::focusWidget(), key);
 }
 
 bool WindowDriver::PressAltN() {
@@ -72,15 +46,6 @@ bool WindowDriver::PressAltN() {
   clock.start();
   while (newGameClicks_ == before && clock.elapsed() < 1000) QTest::qWait(2);
   return newGameClicks_ != before;
-}
-
-void WindowDriver::ChooseLevel(bool hard) {
-  QTest::mouseClick(hard ? form_->Option2() : form_->Option1(), Qt::LeftButton);
-}
-
-void WindowDriver::MoveTo(QPoint point) {
-  QTest::mouseMove(form_->windowHandle(), point);
-  pointer_ = point;
 }
 
 void WindowDriver::TickClock() {

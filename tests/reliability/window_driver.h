@@ -6,7 +6,6 @@
 #pragma once
 
 #include <QList>
-#include <QObject>
 #include <QPoint>
 #include <QUrl>
 #include <memory>
@@ -16,6 +15,7 @@
 #include <vector>
 
 #include "sound/sound_player.h"
+#include "tests/ui/window_harness.h"
 #include "ui/form1.h"
 
 namespace trixola::reliability {
@@ -54,24 +54,13 @@ class ObservedForm : public Form1 {
   std::vector<std::pair<Label, std::string>> captionsWritten;
 };
 
-// Receives "mailto:" links in place of the desktop.
-class LinkRecorder : public QObject {
-  Q_OBJECT
-
- public slots:
-  void Open(const QUrl& url) { links.append(url); }
-
- public:
-  QList<QUrl> links;
-};
-
 // Where the credit picture's contact link goes.
 enum class MailHandler {
   Recorded,  // to a LinkRecorder of the driver
   Desktop,   // to whatever the desktop offers (often nothing on a build machine)
 };
 
-class WindowDriver {
+class WindowDriver : public testing::WindowUser {
  public:
   // Creates the window on `sound`, runs Form_Load, shows it, waits until it
   // is active and moves the pointer to kHome. With a SoundRecorder, the
@@ -88,43 +77,25 @@ class WindowDriver {
   // Links handed over while the mail handler is Recorded.
   const QList<QUrl>& links() const { return links_.links; }
 
-  // ---- Input ----
-  // A left press and release at a point of the client area.
-  void ClickAt(QPoint point);
-  void ClickNewGame();
-  // Enter or Space on the widget that has the keyboard focus.
-  static void PressOnFocus(Qt::Key key);
   // Alt+N, then waits for the button's short animated click. False when the
   // click has not come within a second.
   bool PressAltN();
-  void ChooseLevel(bool hard);
-  // A mouse move to a point of the client area, through the window system.
-  void MoveTo(QPoint point);
   // One expiry of Timer1, the clock.
   void TickClock();
 
-  // ---- Views ----
   bool NewGameHasFocus() const;
   bool ClockRunning() const;
-  // Where the pointer was last moved to. The window system raises no event
-  // for a move to where the pointer already is.
-  QPoint pointer() const { return pointer_; }
   // A bare corner of the background where each window's pointer starts, so
   // that no move of an earlier window decides whether the first move of
   // this one is a move at all.
   static constexpr QPoint kHome{515, 290};
 
-  // The client-area rectangle of a layout control, in pixels.
-  static QRect ControlRect(std::string_view name);
-  static QRect CellRect(int n);
-
  private:
   std::unique_ptr<ObservedForm> form_;
   std::unique_ptr<QObject> clockHold_;
-  LinkRecorder links_;
+  testing::LinkRecorder links_;
   MailHandler mail_;
   int newGameClicks_ = 0;
-  QPoint pointer_;
 };
 
 }  // namespace trixola::reliability

@@ -123,7 +123,7 @@ QPoint PointOf(const WindowEvent& event) {
   switch (event.kind) {
     case WindowEventKind::ClickCell:
     case WindowEventKind::MoveCell:
-      return Shifted(WindowDriver::CellRect(event.cell).center(), event);
+      return Shifted(WindowDriver::CellCentre(event.cell), event);
     case WindowEventKind::ClickSound:
       return Shifted(WindowDriver::ControlRect("imgSound").center(), event);
     case WindowEventKind::ClickCredit:
@@ -161,10 +161,10 @@ bool Deliver(const WindowEvent& event, WindowDriver& window) {
       window.ClickNewGame();
       return true;
     case WindowEventKind::NewGameEnter:
-      WindowDriver::PressOnFocus(Qt::Key_Return);
+      WindowDriver::Press(Qt::Key_Return);
       return true;
     case WindowEventKind::NewGameSpace:
-      WindowDriver::PressOnFocus(Qt::Key_Space);
+      WindowDriver::Press(Qt::Key_Space);
       return true;
     case WindowEventKind::NewGameAltN:
       return window.PressAltN();

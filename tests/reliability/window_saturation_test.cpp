@@ -30,7 +30,7 @@ enum class Counter { Player, Computer, Draws, Clock };
 
 void PlayMatch(WindowDriver& window, const std::vector<int>& clicks) {
   window.ClickNewGame();
-  for (int n : clicks) window.ClickAt(WindowDriver::CellRect(n).center());
+  for (int n : clicks) window.ClickCell(n);
 }
 
 }  // namespace
@@ -157,7 +157,7 @@ void WindowSaturation::allScoresAtTopThroughMixedResults() {
     window.ClickNewGame();
     game.tm = kClockMax;
     window.TickClock();
-    for (int n : *match.clicks) window.ClickAt(WindowDriver::CellRect(n).center());
+    for (int n : *match.clicks) window.ClickCell(n);
     QCOMPARE(window.form().Caption(Label::Label1), QString(match.banner));
     QCOMPARE(window.form().Caption(Label::lbltime), QString("2147483647 Seconds"));
   }

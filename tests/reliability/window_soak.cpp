@@ -65,10 +65,10 @@ void NewGame(WindowDriver& window, long match) {
       window.ClickNewGame();
       break;
     case 1:
-      WindowDriver::PressOnFocus(Qt::Key_Return);
+      WindowDriver::Press(Qt::Key_Return);
       break;
     default:
-      WindowDriver::PressOnFocus(Qt::Key_Space);
+      WindowDriver::Press(Qt::Key_Space);
       break;
   }
 }
@@ -80,13 +80,12 @@ bool PlayMatch(WindowDriver& window, long match) {
   if (match > 0) NewGame(window, match);
   window.TickClock();
   window.MoveTo(WindowDriver::ControlRect("Image10").center() + QPoint(0, match % 5));
-  for (int n : m.clicks) window.ClickAt(WindowDriver::CellRect(n).center());
+  for (int n : m.clicks) window.ClickCell(n);
   window.MoveTo(QPoint(480, 20 + match % 5));
   if (match % 50 == 0) {
     // The sound switch off and on again.
-    const QPoint soundSwitch = WindowDriver::ControlRect("imgSound").center();
-    window.ClickAt(soundSwitch);
-    window.ClickAt(soundSwitch);
+    window.ClickControl("imgSound");
+    window.ClickControl("imgSound");
   }
   // Let the window paint and the sound effects run, as the event loop would.
   QCoreApplication::processEvents();

@@ -17,6 +17,7 @@
 #include "window_harness.h"
 
 using trixola::Label;
+using trixola::testing::LinkRecorder;
 using trixola::testing::Window;
 
 namespace {
@@ -113,17 +114,6 @@ QString CellName(int n, const QList<int>& player, const QList<int>& computer) {
   if (player.contains(n)) return QString("Cell %1: yours").arg(n);
   return QString("Cell %1: empty").arg(n);
 }
-
-// Receives the links the window hands to the desktop.
-class LinkRecorder : public QObject {
-  Q_OBJECT
-
- public slots:
-  void Open(const QUrl& url) { links.append(url); }
-
- public:
-  QList<QUrl> links;
-};
 
 }  // namespace
 

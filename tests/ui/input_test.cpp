@@ -12,23 +12,13 @@
 #include "window_harness.h"
 
 using trixola::Label;
+using trixola::testing::LinkRecorder;
 using trixola::testing::Window;
 
 namespace {
 
 const QString kTitle = "Zembrik  TRIXOLA";
 const QString kCredit = " TRIXOLA By Orvandel";
-
-// Receives the links the window hands to the desktop.
-class LinkRecorder : public QObject {
-  Q_OBJECT
-
- public slots:
-  void Open(const QUrl& url) { links.append(url); }
-
- public:
-  QList<QUrl> links;
-};
 
 }  // namespace
 

@@ -9,46 +9,48 @@
 
 namespace trixola::testing {
 
-Window::Window() : form_(std::make_unique<Form1>(sound_)) {
-  form_->Load();
-  form_->show();
-  form_->activateWindow();
-  if (!QTest::qWaitForWindowActive(form_.get())) qWarning("the game window did not become active");
+void WindowUser::Show(Form1& form) {
+  shown_ = &form;
+  form.Load();
+  form.show();
+  form.activateWindow();
+  if (!QTest::qWaitForWindowActive(&form)) qWarning("the game window did not become active");
 }
 
-Window::~Window() = default;
-
-QRect Window::ControlRect(std::string_view name) {
+QRect WindowUser::ControlRect(std::string_view name) {
   return ui::PixelRect(ui::Layout()[ui::IndexOf(name)]);
 }
 
-QPoint Window::CellCentre(int n) {
+QPoint WindowUser::CellCentre(int n) {
   return ControlRect(std::string("Image") + std::to_string(n)).center();
 }
 
-void Window::ClickCell(int n) {
-  QTest::mouseClick(form_.get(), Qt::LeftButton, {}, CellCentre(n));
+void WindowUser::ClickAt(QPoint point) {
+  QTest::mouseClick(shown_, Qt::LeftButton, {}, point);
 }
 
-void Window::ClickControl(std::string_view name) {
-  QTest::mouseClick(form_.get(), Qt::LeftButton, {}, ControlRect(name).center());
+void WindowUser::MoveTo(QPoint point) {
+  QTest::mouseMove(shown_->windowHandle(), point);
+  pointer_ = point;
 }
 
-void Window::MoveTo(QPoint point) {
-  QTest::mouseMove(form_->windowHandle(), point);
+void WindowUser::ChooseLevel(bool hard) {
+  QTest::mouseClick(hard ? shown_->Option2() : shown_->Option1(), Qt::LeftButton);
 }
 
-void Window::ChooseLevel(bool hard) {
-  QTest::mouseClick(hard ? form_->Option2() : form_->Option1(), Qt::LeftButton);
+void WindowUser::ClickNewGame() {
+  QTest::mouseClick(shown_->Command2(), Qt::LeftButton);
 }
 
-void Window::ClickNewGame() {
-  QTest::mouseClick(form_->Command2(), Qt::LeftButton);
-}
-
-void Window::Press(Qt::Key key, Qt::KeyboardModifiers modifiers) {
+void WindowUser::Press(Qt::Key key, Qt::KeyboardModifiers modifiers) {
   QTest::keyClick(static_cast<QWidget*>(nullptr), key, modifiers);
 }
+
+Window::Window() : form_(std::make_unique<Form1>(sound_)) {
+  Show(*form_);
+}
+
+Window::~Window() = default;
 
 namespace {
 

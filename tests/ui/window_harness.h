@@ -1,9 +1,12 @@
 // A loaded, shown and active game window with a sound player that records
-// what it is asked to play, and the moves a person makes on it.
+// what it is asked to play, and the moves a person makes on a game window.
 #pragma once
 
+#include <QList>
+#include <QObject>
 #include <QPoint>
 #include <QStringList>
+#include <QUrl>
 #include <memory>
 #include <string_view>
 
@@ -18,20 +21,25 @@ class RecordingSoundPlayer : public SoundPlayer {
   QStringList played;
 };
 
-class Window {
+// Receives the links the window hands to the desktop.
+class LinkRecorder : public QObject {
+  Q_OBJECT
+
+ public slots:
+  void Open(const QUrl& url) { links.append(url); }
+
  public:
-  // Creates the window, runs Form_Load, shows it and waits until it is active.
-  Window();
-  ~Window();
+  QList<QUrl> links;
+};
 
-  Form1& form() { return *form_; }
-  Game& game() { return form_->game(); }
-  QStringList& sounds() { return sound_.played; }
-
-  // Left click in the middle of cell n's click target.
-  void ClickCell(int n);
-  // Left click in the middle of a windowless control of the layout.
-  void ClickControl(std::string_view name);
+// Mouse and keyboard input to the window given to Show.
+class WindowUser {
+ public:
+  // A left press and release at a point of the client area; in the middle
+  // of cell n's click target; in the middle of a windowless control.
+  void ClickAt(QPoint point);
+  void ClickCell(int n) { ClickAt(CellCentre(n)); }
+  void ClickControl(std::string_view name) { ClickAt(ControlRect(name).center()); }
   // A mouse move to a point of the client area, through the window system.
   void MoveTo(QPoint point);
   // Picks "Hard" (or "Easy") with a mouse click on the option button.
@@ -40,14 +48,36 @@ class Window {
   // A key press and release on the widget that has the keyboard focus.
   static void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
 
-  // The cells that show the player's and the computer's marks, ascending.
-  QList<int> PlayerCells() const;
-  QList<int> ComputerCells() const;
-  QList<int> FreeCells() const;
+  // Where the pointer was last moved to. The window system raises no event
+  // for a move to where the pointer already is.
+  QPoint pointer() const { return pointer_; }
 
   // The client-area rectangle of a layout control, in pixels.
   static QRect ControlRect(std::string_view name);
   static QPoint CellCentre(int n);
+
+ protected:
+  // Runs Form_Load, shows the window and waits until it is active.
+  void Show(Form1& form);
+
+ private:
+  Form1* shown_ = nullptr;
+  QPoint pointer_;
+};
+
+class Window : public WindowUser {
+ public:
+  Window();
+  ~Window();
+
+  Form1& form() { return *form_; }
+  Game& game() { return form_->game(); }
+  QStringList& sounds() { return sound_.played; }
+
+  // The cells that show the player's and the computer's marks, ascending.
+  QList<int> PlayerCells() const;
+  QList<int> ComputerCells() const;
+  QList<int> FreeCells() const;
 
  private:
   RecordingSoundPlayer sound_;

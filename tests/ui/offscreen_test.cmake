@@ -1,0 +1,12 @@
+# trixola_offscreen_test(<name> <libraries>...): the Qt Test program
+# <name>.cpp, linked to the libraries and run as a test on the offscreen
+# platform.
+include_guard(GLOBAL)
+
+function(trixola_offscreen_test name)
+  add_executable(${name} ${name}.cpp)
+  set_target_properties(${name} PROPERTIES AUTOMOC ON)
+  target_link_libraries(${name} PRIVATE ${ARGN})
+  add_test(NAME ${name} COMMAND ${name})
+  set_tests_properties(${name} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+endfunction()
