@@ -10,7 +10,7 @@ GAME=${GAME:-$BUILD/ui/trixola}
 EMPTY=$BUILD/bench/bench_empty_window
 WAIT=$BUILD/bench/wait_for_window
 RESPONSE=$BUILD/bench/bench_response
-SCREEN=${SCREEN:-1024x768x24}
+SCREEN=${SCREEN:-1600x1200x24}  # room for the game and the empty window side by side
 TITLE="Zembrik  TRIXOLA"
 
 for tool in Xvfb xdotool xdpyinfo python3; do
@@ -36,6 +36,7 @@ cleanup() {
   rm -f "$display_file"
 }
 trap cleanup EXIT
+trap 'exit 130' INT TERM
 for _ in $(seq 200); do [[ -s "$display_file" ]] && break; sleep 0.05; done
 [[ -s "$display_file" ]] || { echo "bench: Xvfb did not start" >&2; exit 2; }
 DISPLAY=":$(head -n 1 "$display_file")"
@@ -71,6 +72,19 @@ wakeups() { cat /proc/"$1"/task/*/status 2>/dev/null | awk '/^voluntary_ctxt_swi
 
 # cpu_ns PID: CPU time of all its threads so far, in nanoseconds
 cpu_ns() { cat /proc/"$1"/task/*/schedstat 2>/dev/null | awk '{s+=$1} END {printf "%d\n", s}'; }
+
+# wait_idle PID: waits (up to 60 s) until the program has used less than
+# 1 ms of CPU over 300 ms, i.e. it has worked off the input sent to it
+wait_idle() {
+  local before after
+  for _ in $(seq 200); do
+    before=$(cpu_ns "$1")
+    sleep 0.3
+    after=$(cpu_ns "$1")
+    ((after - before < 1000000)) && return 0
+  done
+  echo "bench: process $1 did not settle" >&2
+}
 
 # thread_count PID
 thread_count() { ls /proc/"$1"/task | wc -l; }

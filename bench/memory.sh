@@ -36,10 +36,10 @@ play() {  # play COUNT matches, 50 to an xdotool call
 }
 t0=$(date +%s.%N)
 play "$warmup"
-sleep 1
+wait_idle "$game"
 read -r warm_game warm_game_anon <<<"$(rss "$game")"
 play $((matches - warmup))
-sleep 1
+wait_idle "$game"
 t1=$(date +%s.%N)
 read -r end_game end_game_anon <<<"$(rss "$game")"
 read -r end_empty end_empty_anon <<<"$(rss "$empty")"

@@ -21,9 +21,16 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: %s PROGRAM [ARG...]\n", argv[0]);
     return 2;
   }
+  // A busy X server now and then refuses a connection; try again briefly.
   xcb_connection_t* conn = xcb_connect(nullptr, nullptr);
+  for (int attempt = 1; xcb_connection_has_error(conn) && attempt < 20; ++attempt) {
+    xcb_disconnect(conn);
+    usleep(50 * 1000);
+    conn = xcb_connect(nullptr, nullptr);
+  }
   if (xcb_connection_has_error(conn)) {
-    std::fprintf(stderr, "wait_for_window: cannot open the display\n");
+    std::fprintf(stderr, "wait_for_window: cannot open the display (error %d)\n",
+                 xcb_connection_has_error(conn));
     return 2;
   }
   xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(conn)).data;
