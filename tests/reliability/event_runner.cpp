@@ -1,7 +1,7 @@
 #include "tests/reliability/event_runner.h"
 
-#include <algorithm>
 #include <cstddef>
+#include <utility>
 
 namespace trixola::reliability {
 
@@ -58,104 +58,35 @@ void Session::Deliver(const Event& event) {
   }
 }
 
-namespace {
+CheckedSession::CheckedSession(FaultHooks hooks) : hooks_(std::move(hooks)) {
+  startUpViolation_ = checker_.CheckStartUp(session.game, session.form);
+}
 
-// One program run under the checks.
-class CheckedRun {
- public:
-  explicit CheckedRun(const FaultHooks& hooks) : hooks_(hooks) {
-    startUpViolation_ = checker_.CheckStartUp(session_.game, session_.form);
-  }
-
-  const std::optional<Violation>& startUpViolation() const { return startUpViolation_; }
-  const RecordingForm& form() const { return session_.form; }
-  const Tallies& tallies() const { return checker_.tallies(); }
-
-  // False when the window could not deliver the event now.
-  bool Play(const Event& event, std::optional<Violation>& violation) {
-    if (!session_.CanDeliver(event)) return false;
-    session_.form.calls.clear();
-    checker_.BeforeEvent(event, session_.game, session_.form);
-    if (hooks_.beforeHandler) hooks_.beforeHandler(event, session_.game, session_.form);
-    session_.Deliver(event);
-    if (hooks_.afterHandler) hooks_.afterHandler(event, session_.game, session_.form);
-    violation = checker_.AfterEvent(event, session_.game, session_.form);
-    return true;
-  }
-
- private:
-  const FaultHooks& hooks_;
-  Session session_;
-  InvariantChecker checker_;
-  std::optional<Violation> startUpViolation_;
-};
-
-}  // namespace
+bool CheckedSession::Play(const Event& event, std::optional<Violation>& violation) {
+  if (!session.CanDeliver(event)) return false;
+  session.form.calls.clear();
+  checker_.BeforeEvent(event, session.game, session.form);
+  if (hooks_.beforeHandler) hooks_.beforeHandler(event, session.game, session.form);
+  session.Deliver(event);
+  if (hooks_.afterHandler) hooks_.afterHandler(event, session.game, session.form);
+  violation = checker_.AfterEvent(event, session.game, session.form);
+  return true;
+}
 
 RunOutcome Replay(const std::vector<Event>& events, const FaultHooks& hooks) {
-  CheckedRun run(hooks);
-  if (run.startUpViolation()) return {Failure{kAtStartUp, *run.startUpViolation()}, run.tallies()};
-  for (std::size_t i = 0; i < events.size(); ++i) {
-    std::optional<Violation> violation;
-    if (run.Play(events[i], violation) && violation) {
-      return {Failure{i, *violation}, run.tallies()};
-    }
-  }
-  return {std::nullopt, run.tallies()};
+  CheckedSession run(hooks);
+  return PlayChecked(run, events.size(), [&events](std::size_t i) { return events[i]; });
 }
 
 RunOutcome RunRandom(std::uint64_t seed, Pacing pacing, std::size_t count,
                      std::vector<Event>& played, const FaultHooks& hooks) {
   played.clear();
-  CheckedRun run(hooks);
-  if (run.startUpViolation()) return {Failure{kAtStartUp, *run.startUpViolation()}, run.tallies()};
+  CheckedSession run(hooks);
   EventSource source(seed, pacing);
-  for (std::size_t i = 0; i < count; ++i) {
-    const Event event = source.Next(run.form());
-    played.push_back(event);
-    std::optional<Violation> violation;
-    run.Play(event, violation);
-    if (violation) return {Failure{i, *violation}, run.tallies()};
-  }
-  return {std::nullopt, run.tallies()};
-}
-
-std::vector<Event> Shrink(std::vector<Event> events, std::string_view invariant,
-                          const FaultHooks& hooks) {
-  // Keeps `candidate`, cut after its failing event, if it breaks the same rule.
-  const auto stillFails = [&](std::vector<Event>& candidate) {
-    const RunOutcome outcome = Replay(candidate, hooks);
-    if (!outcome.failure || outcome.failure->violation.invariant != invariant) return false;
-    if (outcome.failure->index == kAtStartUp) {
-      candidate.clear();
-    } else {
-      candidate.resize(outcome.failure->index + 1);
-    }
-    return true;
-  };
-  if (!stillFails(events)) return events;
-
-  std::size_t chunk = std::max<std::size_t>(events.size() / 2, 1);
-  while (!events.empty()) {
-    bool removedAny = false;
-    for (std::size_t start = 0; start < events.size();) {
-      std::vector<Event> candidate(events.begin(),
-                                   events.begin() + static_cast<std::ptrdiff_t>(start));
-      const std::size_t end = std::min(events.size(), start + chunk);
-      candidate.insert(candidate.end(), events.begin() + static_cast<std::ptrdiff_t>(end),
-                       events.end());
-      if (stillFails(candidate)) {
-        events = std::move(candidate);
-        removedAny = true;
-      } else {
-        start += chunk;
-      }
-    }
-    if (chunk == 1 && !removedAny) break;
-    if (!removedAny) chunk = std::max<std::size_t>(chunk / 2, 1);
-    chunk = std::min(chunk, std::max<std::size_t>(events.size() / 2, 1));
-  }
-  return events;
+  return PlayChecked(run, count, [&](std::size_t) {
+    played.push_back(source.Next(run.session.form));
+    return played.back();
+  });
 }
 
 }  // namespace trixola::reliability

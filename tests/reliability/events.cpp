@@ -34,15 +34,6 @@ std::string Describe(const Event& event) {
   return "?";
 }
 
-std::string Describe(const std::vector<Event>& events) {
-  std::string text;
-  for (const Event& event : events) {
-    if (!text.empty()) text += ", ";
-    text += Describe(event);
-  }
-  return text;
-}
-
 const char* Describe(Pacing pacing) {
   return pacing == Pacing::Bursts ? "bursts" : "detectors after every click";
 }
@@ -73,16 +64,11 @@ enum class Action : std::uint8_t {
   CreditClick,
 };
 
-struct Weight {
-  Action action;
-  int weight;
-};
-
 // New Game gets this weight instead while a match is over, so that runs
 // spend their events on matches rather than on a locked board.
 constexpr int kNewGameWeightWhenOver = 30;
 
-constexpr std::array<Weight, 10> kWeights{{
+constexpr std::array<Weight<Action>, 10> kWeights{{
     {Action::Clicks, 38},
     {Action::DetectorTicks, 30},
     {Action::ClockTick, 8},
@@ -116,21 +102,9 @@ void EventSource::QueueDetectorTicks(int count) {
 
 void EventSource::QueueAction(const RecordingForm& form) {
   const bool matchOver = !form.timer4On;
-  int total = 0;
-  for (const Weight& w : kWeights) {
-    total += (w.action == Action::NewGame && matchOver) ? kNewGameWeightWhenOver : w.weight;
-  }
-  int pick = rng_.Below(total);
-  Action action = Action::Clicks;
-  for (const Weight& w : kWeights) {
-    const int weight =
-        (w.action == Action::NewGame && matchOver) ? kNewGameWeightWhenOver : w.weight;
-    if (pick < weight) {
-      action = w.action;
-      break;
-    }
-    pick -= weight;
-  }
+  const Action action = Pick(rng_, kWeights, [matchOver](const Weight<Action>& w) {
+    return w.action == Action::NewGame && matchOver ? kNewGameWeightWhenOver : w.weight;
+  });
 
   const auto click = [this] {
     return Event{EventKind::Click, static_cast<std::int8_t>(rng_.Below(9) + 1)};

@@ -2,6 +2,7 @@
 // random sequences of them.
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <deque>
@@ -33,7 +34,17 @@ struct Event {
 };
 
 std::string Describe(const Event& event);
-std::string Describe(const std::vector<Event>& events);
+
+// The events in order, separated by commas.
+template <typename AnyEvent>
+std::string Describe(const std::vector<AnyEvent>& events) {
+  std::string text;
+  for (const AnyEvent& event : events) {
+    if (!text.empty()) text += ", ";
+    text += Describe(event);
+  }
+  return text;
+}
 
 // SplitMix64: the same sequence from the same seed with any compiler and
 // standard library, so a seed printed by a failure reproduces it anywhere.
@@ -47,6 +58,26 @@ class Rng {
  private:
   std::uint64_t state_;
 };
+
+template <typename Action>
+struct Weight {
+  Action action;
+  int weight;
+};
+
+// Picks one of `weights`' actions, each as often as `weightOf` (a weight for
+// the moment) says, with one number from `rng`.
+template <typename Action, std::size_t N, typename WeightOf>
+Action Pick(Rng& rng, const std::array<Weight<Action>, N>& weights, WeightOf weightOf) {
+  int total = 0;
+  for (const Weight<Action>& w : weights) total += weightOf(w);
+  int pick = rng.Below(total);
+  for (const Weight<Action>& w : weights) {
+    if (pick < weightOf(w)) return w.action;
+    pick -= weightOf(w);
+  }
+  return weights.front().action;
+}
 
 // How the detectors' ticks fall between clicks.
 enum class Pacing : std::uint8_t {

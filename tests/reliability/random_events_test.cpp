@@ -42,16 +42,11 @@ Pacing PacingOf(std::uint64_t seed) {
 }
 
 std::string Report(std::uint64_t seed, const Failure& failure, const std::vector<Event>& played) {
+  const std::string number = std::to_string(seed);
   const std::vector<Event> shortest = Shrink(played, failure.violation.invariant);
-  const RunOutcome again = Replay(shortest);
-  std::string text = "seed " + std::to_string(seed) + " (" + Describe(PacingOf(seed)) +
-                     "), reproduce with TRIXOLA_RANDOM_SEED=" + std::to_string(seed) +
-                     "\n  broken rule: " + std::string(failure.violation.invariant) +
-                     "\n  at event " + std::to_string(failure.index + 1) + ": " +
-                     failure.violation.detail + "\n  shortest sequence (" +
-                     std::to_string(shortest.size()) + " events): " + Describe(shortest);
-  if (again.failure) text += "\n  which ends with: " + again.failure->violation.detail;
-  return text;
+  return FailureReport("seed " + number + " (" + Describe(PacingOf(seed)) +
+                           "), reproduce with TRIXOLA_RANDOM_SEED=" + number,
+                       "event", failure, shortest, Replay(shortest).failure);
 }
 
 TEST(RandomEvents, EveryRuleHoldsAfterEveryEventOverManySeeds) {

@@ -142,11 +142,11 @@ WindowChecker::WindowChecker(const WindowDriver& window, SoundRecorder& sounds) 
   // The shadow's form starts with the captions, banner colour and title the
   // window was created with.
   const WindowState start = WindowState::Read(window);
-  for (Label label : kLabels) {
-    shadow_.form.captions[RecordingForm::Index(label)] = Str(start.Caption(label));
-  }
-  shadow_.form.foreColors[RecordingForm::Index(Label::Label1)] = ToBbggrr(start.bannerColor);
-  shadow_.form.windowCaption = Str(start.title);
+  RecordingForm& form = shadow_.session.form;
+  for (Label label : kLabels)
+    form.captions[RecordingForm::Index(label)] = Str(start.Caption(label));
+  form.foreColors[RecordingForm::Index(Label::Label1)] = ToBbggrr(start.bannerColor);
+  form.windowCaption = Str(start.title);
 }
 
 std::optional<Violation> WindowChecker::CheckStartUp(const WindowDriver& window) {
@@ -157,7 +157,7 @@ std::optional<Violation> WindowChecker::CheckStartUp(const WindowDriver& window)
                    s.Caption(Label::lblSound) == "On" && s.title == Text(kTitleCaption) &&
                    sounds_.requests.empty(),
                invariant::kStartUp, "WON " + std::to_string(s.WON) + ", board " + Picture(s.board));
-  if (auto violation = shadowChecker_.CheckStartUp(shadow_.game, shadow_.form)) return violation;
+  if (shadow_.startUpViolation()) return shadow_.startUpViolation();
   return CompareWithShadow(s);
 }
 
@@ -392,7 +392,7 @@ std::optional<Violation> WindowChecker::DriveShadow(const WindowEvent& event) {
   shadowLinks_ = 0;
   shadowFocus_ = 0;
   if (StandingMove(event)) return std::nullopt;
-  const Board& board = shadow_.game.board;
+  const Board& board = shadow_.session.game.board;
   std::optional<Event> handler;
   switch (event.kind) {
     case WindowEventKind::ClickCell:
@@ -436,14 +436,10 @@ std::optional<Violation> WindowChecker::DriveShadow(const WindowEvent& event) {
   if (!handler) return std::nullopt;
   // The handler, then each detector once.
   for (const Event& core : {*handler, Event{EventKind::Timer4Tick}, Event{EventKind::Timer3Tick}}) {
-    if (!shadow_.CanDeliver(core)) continue;
-    shadow_.form.calls.clear();
-    shadowChecker_.BeforeEvent(core, shadow_.game, shadow_.form);
-    shadow_.Deliver(core);
-    if (auto violation = shadowChecker_.AfterEvent(core, shadow_.game, shadow_.form)) {
-      return violation;
-    }
-    for (const FormCall& call : shadow_.form.calls) {
+    std::optional<Violation> violation;
+    if (!shadow_.Play(core, violation)) continue;
+    if (violation) return violation;
+    for (const FormCall& call : shadow_.session.form.calls) {
       if (call.kind == FormCall::Kind::Sound) shadowSounds_.push_back(call.text);
       shadowLinks_ += call.kind == FormCall::Kind::Link;
       shadowFocus_ += call.kind == FormCall::Kind::Focus;
@@ -453,8 +449,8 @@ std::optional<Violation> WindowChecker::DriveShadow(const WindowEvent& event) {
 }
 
 std::optional<Violation> WindowChecker::CompareWithShadow(const WindowState& a) {
-  const Game& g = shadow_.game;
-  const RecordingForm& f = shadow_.form;
+  const Game& g = shadow_.session.game;
+  const RecordingForm& f = shadow_.session.form;
   const auto differs = [&](std::string_view what, const std::string& window,
                            const std::string& game) {
     return Violation{window_rule::kLikeTheGame,

@@ -113,8 +113,7 @@ class WindowChecker {
   qsizetype linksBefore_ = 0;
   int windowLinks_ = 0;  // links the window handed over during the current input
 
-  Session shadow_;
-  InvariantChecker shadowChecker_;
+  CheckedSession shadow_;
   // What the shadow asked of its form during the current input.
   std::vector<std::string> shadowSounds_;
   int shadowLinks_ = 0;

@@ -38,15 +38,10 @@ enum class Action : std::uint8_t {
   MoveLabel,
 };
 
-struct Weight {
-  Action action;
-  int weight;
-};
-
 // Out of about 2000. Alt+N waits for its animated click (a tenth of a second
 // of real time), so it stays rare; New Game comes often once a match is over.
 constexpr int kNewGameWeightWhenOver = 600;
-constexpr std::array<Weight, 12> kWeights{{
+constexpr std::array<Weight<Action>, 12> kWeights{{
     {Action::ClickCell, 840},
     {Action::NewGame, 80},
     {Action::NewGameAltN, 1},
@@ -108,15 +103,6 @@ std::string Describe(const WindowEvent& event) {
       return "move to label " + std::to_string(event.spot);
   }
   return "?";
-}
-
-std::string Describe(const std::vector<WindowEvent>& events) {
-  std::string text;
-  for (const WindowEvent& event : events) {
-    if (!text.empty()) text += ", ";
-    text += Describe(event);
-  }
-  return text;
 }
 
 QPoint PointOf(const WindowEvent& event) {
@@ -196,20 +182,9 @@ WindowEvent WindowEventSource::Next(const WindowDriver& window) {
 
 WindowEvent WindowEventSource::Draw(const WindowDriver& window) {
   const bool matchOver = !window.form().Timer4Enabled();
-  const auto weightOf = [matchOver](const Weight& w) {
-    return (w.action == Action::NewGame && matchOver) ? kNewGameWeightWhenOver : w.weight;
-  };
-  int total = 0;
-  for (const Weight& w : kWeights) total += weightOf(w);
-  int pick = rng_.Below(total);
-  Action action = Action::ClickCell;
-  for (const Weight& w : kWeights) {
-    if (pick < weightOf(w)) {
-      action = w.action;
-      break;
-    }
-    pick -= weightOf(w);
-  }
+  const Action action = Pick(rng_, kWeights, [matchOver](const Weight<Action>& w) {
+    return w.action == Action::NewGame && matchOver ? kNewGameWeightWhenOver : w.weight;
+  });
 
   WindowEvent event{WindowEventKind::ClickCell};
   switch (action) {

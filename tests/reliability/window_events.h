@@ -41,7 +41,6 @@ struct WindowEvent {
 };
 
 std::string Describe(const WindowEvent& event);
-std::string Describe(const std::vector<WindowEvent>& events);
 
 // Where the event's mouse click or move lands; (-1, -1) for keys and ticks.
 QPoint PointOf(const WindowEvent& event);

@@ -16,8 +16,8 @@
 
 #include "tests/reliability/window_runner.h"
 
-using trixola::reliability::Describe;
 using trixola::reliability::Failure;
+using trixola::reliability::FailureReport;
 using trixola::reliability::ReplayInWindow;
 using trixola::reliability::RunRandomInWindow;
 using trixola::reliability::ShrinkInWindow;
@@ -50,16 +50,10 @@ std::uint64_t FromEnvironment(const char* name, std::uint64_t fallback) {
 
 std::string Report(std::uint64_t seed, const Failure& failure,
                    const std::vector<WindowEvent>& played) {
+  const std::string number = std::to_string(seed);
   const std::vector<WindowEvent> shortest = ShrinkInWindow(played, failure.violation.invariant);
-  const WindowRunOutcome again = ReplayInWindow(shortest);
-  std::string text = "seed " + std::to_string(seed) +
-                     ", reproduce with TRIXOLA_WINDOW_SEED=" + std::to_string(seed) +
-                     "\n  broken rule: " + std::string(failure.violation.invariant) +
-                     "\n  at input " + std::to_string(failure.index + 1) + ": " +
-                     failure.violation.detail + "\n  shortest sequence (" +
-                     std::to_string(shortest.size()) + " inputs): " + Describe(shortest);
-  if (again.failure) text += "\n  which ends with: " + again.failure->violation.detail;
-  return text;
+  return FailureReport("seed " + number + ", reproduce with TRIXOLA_WINDOW_SEED=" + number, "input",
+                       failure, shortest, ReplayInWindow(shortest).failure);
 }
 
 }  // namespace

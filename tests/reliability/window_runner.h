@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <functional>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "tests/reliability/event_runner.h"
@@ -24,10 +25,7 @@ struct WindowHooks {
   std::function<void(const WindowEvent&, WindowDriver&)> afterInput;
 };
 
-struct WindowRunOutcome {
-  std::optional<Failure> failure;
-  WindowTallies tallies;
-};
+using WindowRunOutcome = Outcome<WindowTallies>;
 
 // Plays a recorded sequence from start-up. Input the window cannot take at
 // that point (a key without the focus on "&New Game", a tick of a stopped
@@ -40,11 +38,14 @@ WindowRunOutcome ReplayInWindow(const std::vector<WindowEvent>& events,
 WindowRunOutcome RunRandomInWindow(std::uint64_t seed, std::size_t count,
                                    std::vector<WindowEvent>& played, const WindowHooks& hooks = {});
 
-// Removes chunks, then single inputs, while the sequence still breaks the
-// same rule; the result ends with the input that breaks it. Stops early with
-// the shortest sequence found so far once `budget` has passed.
-std::vector<WindowEvent> ShrinkInWindow(std::vector<WindowEvent> events, std::string_view rule,
-                                        const WindowHooks& hooks = {},
-                                        std::chrono::seconds budget = std::chrono::seconds(120));
+// ShrinkSequence on ReplayInWindow with `hooks`, for at most `budget`.
+inline std::vector<WindowEvent> ShrinkInWindow(
+    std::vector<WindowEvent> events, std::string_view rule, const WindowHooks& hooks = {},
+    std::chrono::seconds budget = std::chrono::seconds(120)) {
+  return ShrinkSequence(
+      std::move(events), rule,
+      [&hooks](const std::vector<WindowEvent>& e) { return ReplayInWindow(e, hooks); },
+      std::chrono::steady_clock::now() + budget);
+}
 
 }  // namespace trixola::reliability
