@@ -1,15 +1,7 @@
 #include "tests/reliability/invariants.h"
 
 #include <algorithm>
-#include <limits>
 #include <string>
-
-// Returns the broken rule from the enclosing check; the detail text is built
-// only when the condition fails.
-#define REQUIRE_RULE(condition, rule, detail)             \
-  do {                                                    \
-    if (!(condition)) return Violation{(rule), (detail)}; \
-  } while (false)
 
 namespace trixola::reliability {
 
@@ -21,16 +13,18 @@ bool AnyLine(const Board& board, bool (Board::*hasMark)(int) const) {
   });
 }
 
+bool Marked(const Board& board, int n) {
+  return board.HasPlayerMark(n) || board.HasComputerMark(n);
+}
+
+}  // namespace
+
 bool PlayerLine(const Board& board) {
   return AnyLine(board, &Board::HasPlayerMark);
 }
 
 bool ComputerLine(const Board& board) {
   return AnyLine(board, &Board::HasComputerMark);
-}
-
-bool Marked(const Board& board, int n) {
-  return board.HasPlayerMark(n) || board.HasComputerMark(n);
 }
 
 bool AllMarked(const Board& board) {
@@ -47,7 +41,13 @@ bool AllLocked(const Board& board) {
   return true;
 }
 
-// Cell by cell: L locked, . free; then p, c or * for the marks shown.
+bool EmptyAndFree(const Board& board) {
+  for (int n = kFirstCell; n <= kLastCell; ++n) {
+    if (!board.IsCellFree(n) || Marked(board, n)) return false;
+  }
+  return true;
+}
+
 std::string Picture(const Board& board) {
   std::string text;
   for (int n = kFirstCell; n <= kLastCell; ++n) {
@@ -60,40 +60,113 @@ std::string Picture(const Board& board) {
   return "[" + text + "]";
 }
 
-// What a counter must hold after `times` announcements: one more each time,
-// stopping at the largest value its type holds.
-template <typename Count>
-Count Raised(Count before, int times) {
-  for (int i = 0; i < times; ++i) {
-    if (before < std::numeric_limits<Count>::max()) before = static_cast<Count>(before + 1);
-  }
-  return before;
-}
-
 std::string Cell(int n) {
   return "cell " + std::to_string(n);
 }
 
-}  // namespace
+Marks NewMarks(const Board& before, const Board& after) {
+  Marks added;
+  for (int n = kFirstCell; n <= kLastCell; ++n) {
+    added.player += after.HasPlayerMark(n) && !before.HasPlayerMark(n);
+    added.computer += after.HasComputerMark(n) && !before.HasComputerMark(n);
+  }
+  return added;
+}
+
+void Announcements::Note(Label label, std::string_view caption) {
+  if (label != Label::Label1) return;
+  player += caption == kPlayerWonCaption;
+  computer += caption == kComputerWonCaption;
+  draw += caption == kDrawCaption;
+}
+
+std::string_view Announcements::Banner() const {
+  return player > 0 ? kPlayerWonCaption : (computer > 0 ? kComputerWonCaption : kDrawCaption);
+}
+
+std::optional<Violation> CheckBoardKept(const Board& b, const Board& a) {
+  for (int n = kFirstCell; n <= kLastCell; ++n) {
+    REQUIRE_RULE(b.IsCellFree(n) || !a.IsCellFree(n), invariant::kLockedStaysLocked,
+                 Cell(n) + " unlocked");
+    REQUIRE_RULE((!b.HasPlayerMark(n) || a.HasPlayerMark(n)) &&
+                     (!b.HasComputerMark(n) || a.HasComputerMark(n)),
+                 invariant::kMarksStay, Cell(n) + " lost a mark");
+  }
+  return std::nullopt;
+}
+
+std::optional<Violation> CheckScores(const MatchState& b, const MatchState& a,
+                                     const Announcements& announced) {
+  const auto scores = [&] {
+    return std::to_string(b.PlayerScore) + "/" + std::to_string(b.ComputerScore) + "/" +
+           std::to_string(b.DrawScore) + " -> " + std::to_string(a.PlayerScore) + "/" +
+           std::to_string(a.ComputerScore) + "/" + std::to_string(a.DrawScore) + " with " +
+           std::to_string(announced.total()) + " results announced";
+  };
+  REQUIRE_RULE(a.PlayerScore >= b.PlayerScore && a.ComputerScore >= b.ComputerScore &&
+                   a.DrawScore >= b.DrawScore,
+               invariant::kScoresNeverDecrease, scores());
+  REQUIRE_RULE(announced.total() <= 1 && a.PlayerScore == Raised(b.PlayerScore, announced.player) &&
+                   a.ComputerScore == Raised(b.ComputerScore, announced.computer) &&
+                   a.DrawScore == Raised(b.DrawScore, announced.draw),
+               invariant::kOnePointPerResult, scores());
+  return std::nullopt;
+}
+
+std::optional<Violation> CheckClock(bool tick, bool newGame, const MatchState& b,
+                                    const MatchState& a, bool clockWritten,
+                                    const std::string& clockCaption) {
+  const auto change = [&] {
+    return "tm " + std::to_string(b.tm) + " -> " + std::to_string(a.tm) + ", caption \"" +
+           clockCaption + "\"";
+  };
+  if (tick) {
+    REQUIRE_RULE(a.tm == Raised(b.tm, 1) && clockWritten &&
+                     clockCaption == std::to_string(a.tm) + " Seconds",
+                 invariant::kClock, change());
+  } else {
+    REQUIRE_RULE(!clockWritten && (a.tm == b.tm || (newGame && a.tm == 0)), invariant::kClock,
+                 change());
+  }
+  return std::nullopt;
+}
+
+std::optional<Violation> CheckNewGameKeeps(const MatchState& b, const MatchState& a, int sounds) {
+  REQUIRE_RULE(a.PlayerScore == b.PlayerScore && a.ComputerScore == b.ComputerScore &&
+                   a.DrawScore == b.DrawScore && a.Hard == b.Hard && a.Sound == b.Sound &&
+                   sounds == 0,
+               invariant::kNewGameKeeps,
+               "Hard " + std::to_string(b.Hard) + " -> " + std::to_string(a.Hard) + ", Sound " +
+                   std::to_string(b.Sound) + " -> " + std::to_string(a.Sound) + ", " +
+                   std::to_string(sounds) + " sounds");
+  return std::nullopt;
+}
+
+std::optional<Violation> CheckEndedStaysEnded(const MatchState& a) {
+  REQUIRE_RULE(
+      a.timer1On == a.timer4On && (a.timer4On || (AllLocked(a.board) && a.WON == kNoResult)),
+      invariant::kEndedStaysEnded,
+      "Timer4 " + std::to_string(a.timer4On) + ", Timer1 " + std::to_string(a.timer1On) + ", WON " +
+          std::to_string(a.WON));
+  return std::nullopt;
+}
+
+std::optional<Violation> CheckNoCellWithBothMarks(const Board& board, std::string_view rule) {
+  for (int n = kFirstCell; n <= kLastCell; ++n) {
+    REQUIRE_RULE(!(board.HasPlayerMark(n) && board.HasComputerMark(n)), rule, Cell(n));
+  }
+  return std::nullopt;
+}
+
+MatchState MatchState::Of(const Game& game, bool timer1On, bool timer4On) {
+  return {game.board,     game.ImageNumber, game.WON,   game.Done,        game.rdone,
+          game.Hard,      game.tm,          game.Sound, game.PlayerScore, game.ComputerScore,
+          game.DrawScore, timer1On,         timer4On};
+}
 
 Snapshot Snapshot::Take(const Game& game, const RecordingForm& form) {
-  Snapshot s;
-  s.board = game.board;
-  s.ImageNumber = game.ImageNumber;
-  s.WON = game.WON;
-  s.Done = game.Done;
-  s.rdone = game.rdone;
-  s.Hard = game.Hard;
-  s.tm = game.tm;
-  s.Sound = game.Sound;
-  s.PlayerScore = game.PlayerScore;
-  s.ComputerScore = game.ComputerScore;
-  s.DrawScore = game.DrawScore;
-  s.timer1On = form.timer1On;
-  s.timer4On = form.timer4On;
-  s.option1Selected = form.option1Selected;
-  s.option2Selected = form.option2Selected;
-  return s;
+  return {MatchState::Of(game, form.timer1On, form.timer4On), form.option1Selected,
+          form.option2Selected};
 }
 
 Tallies& Tallies::operator+=(const Tallies& other) {
@@ -113,14 +186,10 @@ Tallies& Tallies::operator+=(const Tallies& other) {
 std::optional<Violation> InvariantChecker::CheckStartUp(const Game& game,
                                                         const RecordingForm& form) {
   const Snapshot s = Snapshot::Take(game, form);
-  bool emptyBoard = true;
-  for (int n = kFirstCell; n <= kLastCell; ++n) {
-    emptyBoard = emptyBoard && s.board.IsCellFree(n) && !Marked(s.board, n);
-  }
   const bool silent = std::none_of(form.calls.begin(), form.calls.end(), [](const FormCall& c) {
     return c.kind == FormCall::Kind::Sound;
   });
-  REQUIRE_RULE(s.WON == kNoResult && s.Sound && s.Hard == 0 && s.tm == 0 && emptyBoard &&
+  REQUIRE_RULE(s.WON == kNoResult && s.Sound && s.Hard == 0 && s.tm == 0 && EmptyAndFree(s.board) &&
                    s.timer1On && s.timer4On && s.PlayerScore == 0 && s.ComputerScore == 0 &&
                    s.DrawScore == 0 && silent,
                invariant::kStartUp,
@@ -168,9 +237,7 @@ std::optional<Violation> InvariantChecker::CheckEvent(const Event& event, const 
   ++tallies_.events;
 
   // What the event asked of the window.
-  int announcedPlayer = 0;
-  int announcedComputer = 0;
-  int announcedDraw = 0;
+  Announcements announced;
   int focusCalls = 0;
   int soundCount = 0;
   const FormCall* sound = nullptr;
@@ -182,12 +249,9 @@ std::optional<Violation> InvariantChecker::CheckEvent(const Event& event, const 
     switch (call.kind) {
       case FormCall::Kind::Caption:
         captionWritten[RecordingForm::Index(call.label)] = true;
-        if (call.label == Label::Label1) {
-          announcedPlayer += call.text == kPlayerWonCaption;
-          announcedComputer += call.text == kComputerWonCaption;
-          announcedDraw += call.text == kDrawCaption;
-          welcomeWritten = welcomeWritten || call.text == kWelcomeCaption;
-        }
+        announced.Note(call.label, call.text);
+        welcomeWritten =
+            welcomeWritten || (call.label == Label::Label1 && call.text == kWelcomeCaption);
         clockWritten = clockWritten || call.label == Label::lbltime;
         break;
       case FormCall::Kind::ForeColor:
@@ -207,7 +271,6 @@ std::optional<Violation> InvariantChecker::CheckEvent(const Event& event, const 
         break;
     }
   }
-  const int announced = announcedPlayer + announcedComputer + announcedDraw;
 
   REQUIRE_RULE(a.WON == kNoResult || a.WON == kPlayerWon || a.WON == kComputerWon,
                invariant::kWonRange, "WON = " + std::to_string(a.WON) + during());
@@ -219,23 +282,12 @@ std::optional<Violation> InvariantChecker::CheckEvent(const Event& event, const 
   }
 
   if (kind != EventKind::NewGame) {
-    for (int n = kFirstCell; n <= kLastCell; ++n) {
-      REQUIRE_RULE(b.board.IsCellFree(n) || !a.board.IsCellFree(n), invariant::kLockedStaysLocked,
-                   Cell(n) + " unlocked" + during());
-      REQUIRE_RULE((!b.board.HasPlayerMark(n) || a.board.HasPlayerMark(n)) &&
-                       (!b.board.HasComputerMark(n) || a.board.HasComputerMark(n)),
-                   invariant::kMarksStay, Cell(n) + " lost a mark" + during());
-    }
+    if (auto violation = CheckBoardKept(b.board, a.board)) return With(*violation, during());
   }
 
-  int newPlayerMarks = 0;
-  int newComputerMarks = 0;
-  for (int n = kFirstCell; n <= kLastCell; ++n) {
-    newPlayerMarks += a.board.HasPlayerMark(n) && !b.board.HasPlayerMark(n);
-    newComputerMarks += a.board.HasComputerMark(n) && !b.board.HasComputerMark(n);
-  }
+  const Marks added = NewMarks(b.board, a.board);
   if (!isClick) {
-    REQUIRE_RULE(newPlayerMarks == 0 && newComputerMarks == 0, invariant::kMarksOnlyFromClicks,
+    REQUIRE_RULE(added.player == 0 && added.computer == 0, invariant::kMarksOnlyFromClicks,
                  "marks added" + during());
   }
   if (freeClick) {
@@ -243,38 +295,26 @@ std::optional<Violation> InvariantChecker::CheckEvent(const Event& event, const 
     tallies_.clicksOnUnlockedComputerMark += b.board.HasComputerMark(event.cell);
     const int n = event.cell;
     REQUIRE_RULE(a.board.HasPlayerMark(n) && !a.board.IsCellFree(n) && a.ImageNumber == n &&
-                     newPlayerMarks == (b.board.HasPlayerMark(n) ? 0 : 1),
+                     added.player == (b.board.HasPlayerMark(n) ? 0 : 1),
                  invariant::kClickMarksAndLocks,
                  "ImageNumber " + std::to_string(a.ImageNumber) + during());
-    REQUIRE_RULE(newComputerMarks <= 1, invariant::kOneComputerMark,
-                 std::to_string(newComputerMarks) + " computer marks added" + during());
+    REQUIRE_RULE(added.computer <= 1, invariant::kOneComputerMark,
+                 std::to_string(added.computer) + " computer marks added" + during());
   }
 
   // The score.
-  REQUIRE_RULE(a.PlayerScore >= b.PlayerScore && a.ComputerScore >= b.ComputerScore &&
-                   a.DrawScore >= b.DrawScore,
-               invariant::kScoresNeverDecrease, "a counter went down" + during());
-  REQUIRE_RULE(announced <= 1, invariant::kOnePointPerResult,
-               std::to_string(announced) + " results announced by one event" + during());
-  REQUIRE_RULE(a.PlayerScore == Raised(b.PlayerScore, announcedPlayer) &&
-                   a.ComputerScore == Raised(b.ComputerScore, announcedComputer) &&
-                   a.DrawScore == Raised(b.DrawScore, announcedDraw),
-               invariant::kOnePointPerResult,
-               "scores " + std::to_string(b.PlayerScore) + "/" + std::to_string(b.ComputerScore) +
-                   "/" + std::to_string(b.DrawScore) + " -> " + std::to_string(a.PlayerScore) +
-                   "/" + std::to_string(a.ComputerScore) + "/" + std::to_string(a.DrawScore) +
-                   " with " + std::to_string(announced) + " announcements" + during());
-  REQUIRE_RULE((announcedPlayer + announcedComputer == 0 || kind == EventKind::Timer3Tick) &&
-                   (announcedDraw == 0 || kind == EventKind::Timer4Tick),
+  if (auto violation = CheckScores(b, a, announced)) return With(*violation, during());
+  REQUIRE_RULE((announced.player + announced.computer == 0 || kind == EventKind::Timer3Tick) &&
+                   (announced.draw == 0 || kind == EventKind::Timer4Tick),
                invariant::kOnePointPerResult, "result announced by the wrong handler" + during());
   REQUIRE_RULE(
-      captionWritten[RecordingForm::Index(Label::Label5)] == (announcedPlayer > 0) &&
-          captionWritten[RecordingForm::Index(Label::Label4)] == (announcedComputer > 0) &&
-          captionWritten[RecordingForm::Index(Label::Label6)] == (announcedDraw > 0) &&
-          (announcedPlayer == 0 || form.Caption(Label::Label5) == std::to_string(a.PlayerScore)) &&
-          (announcedComputer == 0 ||
+      captionWritten[RecordingForm::Index(Label::Label5)] == (announced.player > 0) &&
+          captionWritten[RecordingForm::Index(Label::Label4)] == (announced.computer > 0) &&
+          captionWritten[RecordingForm::Index(Label::Label6)] == (announced.draw > 0) &&
+          (announced.player == 0 || form.Caption(Label::Label5) == std::to_string(a.PlayerScore)) &&
+          (announced.computer == 0 ||
            form.Caption(Label::Label4) == std::to_string(a.ComputerScore)) &&
-          (announcedDraw == 0 ||
+          (announced.draw == 0 ||
            form.Caption(Label::Label6) == "Draw: " + std::to_string(a.DrawScore)),
       invariant::kScoreCaption,
       "captions \"" + form.Caption(Label::Label5) + "\" / \"" + form.Caption(Label::Label4) +
@@ -284,60 +324,48 @@ std::optional<Violation> InvariantChecker::CheckEvent(const Event& event, const 
   if (kind == EventKind::NewGame) {
     ++tallies_.newGames;
     tallies_.resultsDiscardedByNewGame += b.WON != kNoResult;
-    bool emptyBoard = true;
-    for (int n = kFirstCell; n <= kLastCell; ++n) {
-      emptyBoard = emptyBoard && a.board.IsCellFree(n) && !Marked(a.board, n);
-    }
     const bool noReplies = std::none_of(a.rdone.begin(), a.rdone.end(), [](bool r) { return r; });
-    REQUIRE_RULE(emptyBoard && noReplies && a.WON == kNoResult && a.tm == 0 && a.timer1On &&
-                     a.timer4On && welcomeWritten && orangeWritten &&
+    REQUIRE_RULE(EmptyAndFree(a.board) && noReplies && a.WON == kNoResult && a.tm == 0 &&
+                     a.timer1On && a.timer4On && welcomeWritten && orangeWritten &&
                      form.Caption(Label::Label1) == kWelcomeCaption &&
                      form.foreColors[RecordingForm::Index(Label::Label1)] == kBannerOrange,
                  invariant::kNewGame, "WON " + std::to_string(a.WON) + during());
-    REQUIRE_RULE(a.PlayerScore == b.PlayerScore && a.ComputerScore == b.ComputerScore &&
-                     a.DrawScore == b.DrawScore && a.Hard == b.Hard && a.Sound == b.Sound &&
-                     soundCount == 0,
-                 invariant::kNewGameKeeps,
-                 "Hard " + std::to_string(b.Hard) + " -> " + std::to_string(a.Hard) + ", Sound " +
-                     std::to_string(b.Sound) + " -> " + std::to_string(a.Sound) + during());
+    if (auto violation = CheckNewGameKeeps(b, a, soundCount)) return With(*violation, during());
   }
 
   // Results: real, announced when due, and closing the match.
-  if (announcedPlayer > 0) {
+  if (announced.player > 0) {
     ++tallies_.playerWins;
     REQUIRE_RULE(b.WON == kPlayerWon && PlayerLine(a.board), invariant::kResultIsReal,
                  "player's win announced with WON " + std::to_string(b.WON) + during());
   }
-  if (announcedComputer > 0) {
+  if (announced.computer > 0) {
     ++tallies_.computerWins;
     REQUIRE_RULE(b.WON == kComputerWon && ComputerLine(a.board) && !PlayerLine(a.board),
                  invariant::kResultIsReal,
                  "computer's win announced with WON " + std::to_string(b.WON) + during());
   }
-  if (announcedDraw > 0) {
+  if (announced.draw > 0) {
     ++tallies_.draws;
     REQUIRE_RULE(
         b.WON == kNoResult && AllMarked(a.board) && !PlayerLine(a.board) && !ComputerLine(a.board),
         invariant::kResultIsReal, "draw announced" + during());
   }
   if (kind == EventKind::Timer3Tick) {
-    REQUIRE_RULE((b.WON != kPlayerWon || announcedPlayer == 1) &&
-                     (b.WON != kComputerWon || announcedComputer == 1),
+    REQUIRE_RULE((b.WON != kPlayerWon || announced.player == 1) &&
+                     (b.WON != kComputerWon || announced.computer == 1),
                  invariant::kResultAnnounced,
                  "announcer ticked with WON " + std::to_string(b.WON) + during());
   }
   if (kind == EventKind::Timer4Tick && b.WON == kNoResult && AllMarked(b.board)) {
-    REQUIRE_RULE(announcedDraw == 1, invariant::kResultAnnounced,
+    REQUIRE_RULE(announced.draw == 1, invariant::kResultAnnounced,
                  "full board not declared a draw" + during());
   }
-  if (announced > 0) {
-    const std::string_view text =
-        announcedPlayer > 0 ? kPlayerWonCaption
-                            : (announcedComputer > 0 ? kComputerWonCaption : kDrawCaption);
-    const std::uint32_t color = announcedDraw > 0 ? kBannerWhite : kBannerGreen;
-    REQUIRE_RULE(form.Caption(Label::Label1) == text &&
-                     form.foreColors[RecordingForm::Index(Label::Label1)] == color,
-                 invariant::kBanner, "banner \"" + form.Caption(Label::Label1) + "\"" + during());
+  if (announced.total() > 0) {
+    REQUIRE_RULE(
+        form.Caption(Label::Label1) == announced.Banner() &&
+            form.foreColors[RecordingForm::Index(Label::Label1)] == announced.BannerColor(),
+        invariant::kBanner, "banner \"" + form.Caption(Label::Label1) + "\"" + during());
     REQUIRE_RULE(
         AllLocked(a.board) && !a.timer4On && !a.timer1On && focusCalls > 0 && a.WON == kNoResult,
         invariant::kMatchClosed,
@@ -345,11 +373,7 @@ std::optional<Violation> InvariantChecker::CheckEvent(const Event& event, const 
             ", focus calls " + std::to_string(focusCalls) + ", WON " + std::to_string(a.WON) +
             during());
   }
-  REQUIRE_RULE(
-      a.timer1On == a.timer4On && (a.timer4On || (AllLocked(a.board) && a.WON == kNoResult)),
-      invariant::kEndedStaysEnded,
-      "Timer4 " + std::to_string(a.timer4On) + ", Timer1 " + std::to_string(a.timer1On) + ", WON " +
-          std::to_string(a.WON) + during());
+  if (auto violation = CheckEndedStaysEnded(a)) return With(*violation, during());
   if (a.timer4On) {
     const bool playerLine = PlayerLine(a.board);
     const std::int16_t waiting =
@@ -359,17 +383,9 @@ std::optional<Violation> InvariantChecker::CheckEvent(const Event& event, const 
         "WON " + std::to_string(a.WON) + ", expected " + std::to_string(waiting) + during());
   }
 
-  // The clock.
-  if (kind == EventKind::Timer1Tick) {
-    REQUIRE_RULE(a.tm == Raised(b.tm, 1) && clockWritten &&
-                     form.Caption(Label::lbltime) == std::to_string(a.tm) + " Seconds",
-                 invariant::kClock,
-                 "tm " + std::to_string(b.tm) + " -> " + std::to_string(a.tm) + ", caption \"" +
-                     form.Caption(Label::lbltime) + "\"");
-  } else {
-    REQUIRE_RULE(!clockWritten && (a.tm == b.tm || (kind == EventKind::NewGame && a.tm == 0)),
-                 invariant::kClock,
-                 "tm " + std::to_string(b.tm) + " -> " + std::to_string(a.tm) + during());
+  if (auto violation = CheckClock(kind == EventKind::Timer1Tick, kind == EventKind::NewGame, b, a,
+                                  clockWritten, form.Caption(Label::lbltime))) {
+    return With(*violation, during());
   }
 
   // The level and the sound switch.
@@ -421,10 +437,10 @@ std::optional<Violation> InvariantChecker::CheckEvent(const Event& event, const 
       expectedSound = "level";
       break;
     case EventKind::Timer3Tick:
-      expectedSound = announcedPlayer > 0 ? "youwon" : (announcedComputer > 0 ? "compwon" : "");
+      expectedSound = announced.player > 0 ? "youwon" : (announced.computer > 0 ? "compwon" : "");
       break;
     case EventKind::Timer4Tick:
-      expectedSound = announcedDraw > 0 ? "draw" : "";
+      expectedSound = announced.draw > 0 ? "draw" : "";
       break;
     default:
       break;
@@ -440,14 +456,11 @@ std::optional<Violation> InvariantChecker::CheckEvent(const Event& event, const 
                    std::string(expectedSound) + "\"" + during());
 
   if (pacedMatch_) {
-    for (int n = kFirstCell; n <= kLastCell; ++n) {
-      REQUIRE_RULE(!(a.board.HasPlayerMark(n) && a.board.HasComputerMark(n)),
-                   invariant::kNeverBothMarks, Cell(n) + during());
+    if (auto violation = CheckNoCellWithBothMarks(a.board, invariant::kNeverBothMarks)) {
+      return With(*violation, during());
     }
   }
   return std::nullopt;
 }
 
 }  // namespace trixola::reliability
-
-#undef REQUIRE_RULE

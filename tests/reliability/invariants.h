@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <limits>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -55,9 +56,22 @@ struct Violation {
   std::string detail;
 };
 
-// Everything a handler can change, in one comparable value. Captions are not
-// copied: they change only through calls, which the form records per event.
-struct Snapshot {
+// Returns the broken rule from the enclosing check; the detail text is built
+// only when the condition fails.
+#define REQUIRE_RULE(condition, rule, detail)             \
+  do {                                                    \
+    if (!(condition)) return Violation{(rule), (detail)}; \
+  } while (false)
+
+// `violation` with `context` added to its detail.
+inline Violation With(Violation violation, const std::string& context) {
+  violation.detail += context;
+  return violation;
+}
+
+// What the game holds and whether Timer1 and Timer4 run: what the bare game
+// and the window have alike.
+struct MatchState {
   Board board;
   std::int16_t ImageNumber = 0;
   std::int16_t WON = 0;
@@ -71,12 +85,80 @@ struct Snapshot {
   std::int16_t DrawScore = 0;
   bool timer1On = false;
   bool timer4On = false;
+
+  static MatchState Of(const Game& game, bool timer1On, bool timer4On);
+  friend bool operator==(const MatchState&, const MatchState&) = default;
+};
+
+// Everything a handler can change, in one comparable value. Captions are not
+// copied: they change only through calls, which the form records per event.
+struct Snapshot : MatchState {
   bool option1Selected = false;
   bool option2Selected = false;
 
   static Snapshot Take(const Game& game, const RecordingForm& form);
   friend bool operator==(const Snapshot&, const Snapshot&) = default;
 };
+
+// The results announced on the banner during one event.
+struct Announcements {
+  int player = 0;
+  int computer = 0;
+  int draw = 0;
+
+  // Counts a caption written to `label`.
+  void Note(Label label, std::string_view caption);
+  int total() const { return player + computer + draw; }
+  // The banner's caption and colour for the result announced; total() > 0.
+  std::string_view Banner() const;
+  std::uint32_t BannerColor() const { return draw > 0 ? kBannerWhite : kBannerGreen; }
+};
+
+// Views of a board. Picture: cell by cell, L locked or . free, then p, c or
+// * for the marks shown.
+bool PlayerLine(const Board& board);
+bool ComputerLine(const Board& board);
+bool AllMarked(const Board& board);
+bool AllLocked(const Board& board);
+bool EmptyAndFree(const Board& board);
+std::string Picture(const Board& board);
+std::string Cell(int n);
+
+struct Marks {
+  int player = 0;
+  int computer = 0;
+};
+// The marks `after` shows that `before` did not.
+Marks NewMarks(const Board& before, const Board& after);
+
+// What a counter must hold after `times` announcements: one more each time,
+// stopping at the largest value its type holds.
+template <typename Count>
+Count Raised(Count count, int times) {
+  for (int i = 0; i < times; ++i) {
+    if (count < std::numeric_limits<Count>::max()) count = static_cast<Count>(count + 1);
+  }
+  return count;
+}
+
+// Rules both checkers apply to the state before (b) and after (a) an event.
+// A broken rule comes back without the event's context; see With.
+// Locked cells stay locked and marks stay (not for New Game).
+std::optional<Violation> CheckBoardKept(const Board& b, const Board& a);
+// Counters never go down, and go up by the results announced.
+std::optional<Violation> CheckScores(const MatchState& b, const MatchState& a,
+                                     const Announcements& announced);
+// The clock: a tick counts one second and writes it to lbltime; nothing else
+// changes tm or writes lbltime, except that New Game sets tm to 0.
+std::optional<Violation> CheckClock(bool tick, bool newGame, const MatchState& b,
+                                    const MatchState& a, bool clockWritten,
+                                    const std::string& clockCaption);
+// New Game keeps the scores, the level and the sound switch, and is silent.
+std::optional<Violation> CheckNewGameKeeps(const MatchState& b, const MatchState& a, int sounds);
+// Timer1 and Timer4 stop together, only on a closed board with no result waiting.
+std::optional<Violation> CheckEndedStaysEnded(const MatchState& a);
+// No cell shows both marks.
+std::optional<Violation> CheckNoCellWithBothMarks(const Board& board, std::string_view rule);
 
 // What the runs went through, to show that the sequences reach the
 // interesting states.

@@ -2,15 +2,7 @@
 
 #include <QPushButton>
 #include <QRadioButton>
-#include <limits>
 #include <string>
-
-// Returns the broken rule from the enclosing check; the detail text is built
-// only when the condition fails.
-#define REQUIRE_RULE(condition, rule, detail)             \
-  do {                                                    \
-    if (!(condition)) return Violation{(rule), (detail)}; \
-  } while (false)
 
 namespace trixola::reliability {
 
@@ -43,42 +35,6 @@ std::uint32_t ToBbggrr(const QColor& color) {
          static_cast<std::uint32_t>(color.blue()) << 16;
 }
 
-// A counter after `times` results: one more each, stopping at its top.
-template <typename Count>
-Count Raised(Count count, int times) {
-  for (int i = 0; i < times; ++i) {
-    if (count < std::numeric_limits<Count>::max()) count = static_cast<Count>(count + 1);
-  }
-  return count;
-}
-
-bool AllLocked(const Board& board) {
-  for (int n = kFirstCell; n <= kLastCell; ++n) {
-    if (board.IsCellFree(n)) return false;
-  }
-  return true;
-}
-
-bool EmptyAndFree(const Board& board) {
-  for (int n = kFirstCell; n <= kLastCell; ++n) {
-    if (!board.IsCellFree(n) || board.HasPlayerMark(n) || board.HasComputerMark(n)) return false;
-  }
-  return true;
-}
-
-// Cell by cell: L locked, . free; then p, c or * for the marks shown.
-std::string Picture(const Board& board) {
-  std::string text;
-  for (int n = kFirstCell; n <= kLastCell; ++n) {
-    text += board.IsCellFree(n) ? '.' : 'L';
-    const bool p = board.HasPlayerMark(n);
-    const bool c = board.HasComputerMark(n);
-    text += p && c ? '*' : p ? 'p' : c ? 'c' : ' ';
-    text += n % 3 == 0 ? (n == kLastCell ? "" : " | ") : " ";
-  }
-  return "[" + text + "]";
-}
-
 bool IsNewGame(WindowEventKind kind) {
   return kind == WindowEventKind::NewGameClick || kind == WindowEventKind::NewGameEnter ||
          kind == WindowEventKind::NewGameSpace || kind == WindowEventKind::NewGameAltN;
@@ -90,35 +46,18 @@ std::string Join(const std::vector<std::string>& names) {
   return text + "]";
 }
 
-std::string Cell(int n) {
-  return "cell " + std::to_string(n);
-}
-
 }  // namespace
 
 WindowState WindowState::Read(const WindowDriver& window) {
-  const Game& game = window.game();
   const ObservedForm& form = window.form();
-  WindowState s;
-  s.board = game.board;
-  s.ImageNumber = game.ImageNumber;
-  s.WON = game.WON;
-  s.Done = game.Done;
-  s.rdone = game.rdone;
-  s.Hard = game.Hard;
-  s.tm = game.tm;
-  s.Sound = game.Sound;
-  s.PlayerScore = game.PlayerScore;
-  s.ComputerScore = game.ComputerScore;
-  s.DrawScore = game.DrawScore;
-  s.timer1On = window.ClockRunning();
-  s.timer4On = form.Timer4Enabled();
-  s.option1Checked = form.Option1()->isChecked();
-  s.option2Checked = form.Option2()->isChecked();
-  s.newGameFocus = window.NewGameHasFocus();
+  WindowState s{MatchState::Of(window.game(), window.ClockRunning(), form.Timer4Enabled()),
+                form.Option1()->isChecked(),
+                form.Option2()->isChecked(),
+                window.NewGameHasFocus(),
+                {},
+                form.ForeColor(Label::Label1),
+                form.windowTitle()};
   for (Label label : kLabels) s.captions[static_cast<std::size_t>(label)] = form.Caption(label);
-  s.bannerColor = form.ForeColor(Label::Label1);
-  s.title = form.windowTitle();
   return s;
 }
 
@@ -143,8 +82,9 @@ WindowChecker::WindowChecker(const WindowDriver& window, SoundRecorder& sounds) 
   // window was created with.
   const WindowState start = WindowState::Read(window);
   RecordingForm& form = shadow_.session.form;
-  for (Label label : kLabels)
+  for (Label label : kLabels) {
     form.captions[RecordingForm::Index(label)] = Str(start.Caption(label));
+  }
   form.foreColors[RecordingForm::Index(Label::Label1)] = ToBbggrr(start.bannerColor);
   form.windowCaption = Str(start.title);
 }
@@ -194,22 +134,16 @@ std::optional<Violation> WindowChecker::CheckWindow(const WindowEvent& event, co
            Picture(a.board) + ")";
   };
 
-  int announcedPlayer = 0;
-  int announcedComputer = 0;
-  int announcedDraw = 0;
+  Announcements announced;
   std::array<int, 6> written{};
   for (const auto& [label, text] : window.form().captionsWritten) {
     ++written[static_cast<std::size_t>(label)];
-    if (label != Label::Label1) continue;
-    announcedPlayer += text == kPlayerWonCaption;
-    announcedComputer += text == kComputerWonCaption;
-    announcedDraw += text == kDrawCaption;
+    announced.Note(label, text);
   }
-  const int announced = announcedPlayer + announcedComputer + announcedDraw;
   const auto writes = [&written](Label label) { return written[static_cast<std::size_t>(label)]; };
-  tallies_.playerWins += static_cast<std::uint64_t>(announcedPlayer);
-  tallies_.computerWins += static_cast<std::uint64_t>(announcedComputer);
-  tallies_.draws += static_cast<std::uint64_t>(announcedDraw);
+  tallies_.playerWins += static_cast<std::uint64_t>(announced.player);
+  tallies_.computerWins += static_cast<std::uint64_t>(announced.computer);
+  tallies_.draws += static_cast<std::uint64_t>(announced.draw);
 
   REQUIRE_RULE(a.WON == kNoResult || a.WON == kPlayerWon || a.WON == kComputerWon,
                invariant::kWonRange, "WON = " + std::to_string(a.WON) + during());
@@ -229,95 +163,59 @@ std::optional<Violation> WindowChecker::CheckWindow(const WindowEvent& event, co
   }
 
   if (!newGame) {
-    for (int n = kFirstCell; n <= kLastCell; ++n) {
-      REQUIRE_RULE(b.board.IsCellFree(n) || !a.board.IsCellFree(n), invariant::kLockedStaysLocked,
-                   Cell(n) + " unlocked" + during());
-      REQUIRE_RULE((!b.board.HasPlayerMark(n) || a.board.HasPlayerMark(n)) &&
-                       (!b.board.HasComputerMark(n) || a.board.HasComputerMark(n)),
-                   invariant::kMarksStay, Cell(n) + " lost a mark" + during());
-    }
+    if (auto violation = CheckBoardKept(b.board, a.board)) return With(*violation, during());
   }
 
-  int newPlayerMarks = 0;
-  int newComputerMarks = 0;
-  for (int n = kFirstCell; n <= kLastCell; ++n) {
-    newPlayerMarks += a.board.HasPlayerMark(n) && !b.board.HasPlayerMark(n);
-    newComputerMarks += a.board.HasComputerMark(n) && !b.board.HasComputerMark(n);
-  }
+  const Marks added = NewMarks(b.board, a.board);
   if (freeClick) {
     ++tallies_.freeClicks;
     tallies_.freeClicksWithSoundOff += !b.Sound;
     tallies_.hardMoves += b.Hard == 1;
     const int n = event.cell;
-    REQUIRE_RULE(a.board.HasPlayerMark(n) && !a.board.IsCellFree(n) && newPlayerMarks == 1 &&
+    REQUIRE_RULE(a.board.HasPlayerMark(n) && !a.board.IsCellFree(n) && added.player == 1 &&
                      a.ImageNumber == n,
                  invariant::kClickMarksAndLocks,
-                 std::to_string(newPlayerMarks) + " player marks added" + during());
-    REQUIRE_RULE(newComputerMarks <= 1, invariant::kOneComputerMark,
-                 std::to_string(newComputerMarks) + " computer marks added" + during());
+                 std::to_string(added.player) + " player marks added" + during());
+    REQUIRE_RULE(added.computer <= 1, invariant::kOneComputerMark,
+                 std::to_string(added.computer) + " computer marks added" + during());
   } else {
-    REQUIRE_RULE(newPlayerMarks == 0 && newComputerMarks == 0, invariant::kMarksOnlyFromClicks,
+    REQUIRE_RULE(added.player == 0 && added.computer == 0, invariant::kMarksOnlyFromClicks,
                  "marks added" + during());
   }
-  for (int n = kFirstCell; n <= kLastCell; ++n) {
-    REQUIRE_RULE(!(a.board.HasPlayerMark(n) && a.board.HasComputerMark(n)),
-                 window_rule::kNeverBothMarks, Cell(n) + during());
+  if (auto violation = CheckNoCellWithBothMarks(a.board, window_rule::kNeverBothMarks)) {
+    return With(*violation, during());
   }
 
   // The score.
-  const auto scores = [&] {
-    return std::to_string(b.PlayerScore) + "/" + std::to_string(b.ComputerScore) + "/" +
-           std::to_string(b.DrawScore) + " -> " + std::to_string(a.PlayerScore) + "/" +
-           std::to_string(a.ComputerScore) + "/" + std::to_string(a.DrawScore) + " with " +
-           std::to_string(announced) + " results announced" + during();
-  };
-  REQUIRE_RULE(a.PlayerScore >= b.PlayerScore && a.ComputerScore >= b.ComputerScore &&
-                   a.DrawScore >= b.DrawScore,
-               invariant::kScoresNeverDecrease, scores());
-  REQUIRE_RULE(announced <= 1 && a.PlayerScore == Raised(b.PlayerScore, announcedPlayer) &&
-                   a.ComputerScore == Raised(b.ComputerScore, announcedComputer) &&
-                   a.DrawScore == Raised(b.DrawScore, announcedDraw),
-               invariant::kOnePointPerResult, scores());
+  if (auto violation = CheckScores(b, a, announced)) return With(*violation, during());
   const auto countShown = [&](Label label, int announcedHere, const QString& expected) {
     return announcedHere == 0 ? (writes(label) == 0 && a.Caption(label) == b.Caption(label))
                               : (writes(label) == 1 && a.Caption(label) == expected);
   };
   REQUIRE_RULE(
-      countShown(Label::Label5, announcedPlayer, QString::number(a.PlayerScore)) &&
-          countShown(Label::Label4, announcedComputer, QString::number(a.ComputerScore)) &&
-          countShown(Label::Label6, announcedDraw, "Draw: " + QString::number(a.DrawScore)),
+      countShown(Label::Label5, announced.player, QString::number(a.PlayerScore)) &&
+          countShown(Label::Label4, announced.computer, QString::number(a.ComputerScore)) &&
+          countShown(Label::Label6, announced.draw, "Draw: " + QString::number(a.DrawScore)),
       window_rule::kScoreCaptions,
       "captions \"" + Str(a.Caption(Label::Label5)) + "\" / \"" + Str(a.Caption(Label::Label4)) +
           "\" / \"" + Str(a.Caption(Label::Label6)) + "\"" + during());
 
-  if (announced > 0) {
-    const std::string_view text =
-        announcedPlayer > 0 ? kPlayerWonCaption
-                            : (announcedComputer > 0 ? kComputerWonCaption : kDrawCaption);
-    const QColor color = FromBbggrr(announcedDraw > 0 ? kBannerWhite : kBannerGreen);
-    REQUIRE_RULE(a.Caption(Label::Label1) == Text(text) && a.bannerColor == color,
+  if (announced.total() > 0) {
+    REQUIRE_RULE(a.Caption(Label::Label1) == Text(announced.Banner()) &&
+                     a.bannerColor == FromBbggrr(announced.BannerColor()),
                  invariant::kBanner, "banner \"" + Str(a.Caption(Label::Label1)) + "\"" + during());
     REQUIRE_RULE(AllLocked(a.board) && !a.timer4On && !a.timer1On && a.newGameFocus,
                  window_rule::kMatchClosed,
                  "Timer4 " + std::to_string(a.timer4On) + ", Timer1 " + std::to_string(a.timer1On) +
                      ", focus on New Game " + std::to_string(a.newGameFocus) + during());
   }
-  REQUIRE_RULE(
-      a.timer1On == a.timer4On && (a.timer4On || AllLocked(a.board)), invariant::kEndedStaysEnded,
-      "Timer4 " + std::to_string(a.timer4On) + ", Timer1 " + std::to_string(a.timer1On) + during());
+  if (auto violation = CheckEndedStaysEnded(a)) return With(*violation, during());
 
   // The clock.
-  if (kind == WindowEventKind::ClockTick) {
-    ++tallies_.clockTicks;
-    REQUIRE_RULE(a.tm == Raised(b.tm, 1) && a.Caption(Label::lbltime) ==
-                                                QString::number(a.tm) + QStringLiteral(" Seconds"),
-                 invariant::kClock,
-                 "tm " + std::to_string(b.tm) + " -> " + std::to_string(a.tm) + ", caption \"" +
-                     Str(a.Caption(Label::lbltime)) + "\"");
-  } else {
-    REQUIRE_RULE(writes(Label::lbltime) == 0 && (a.tm == b.tm || (newGame && a.tm == 0)),
-                 invariant::kClock,
-                 "tm " + std::to_string(b.tm) + " -> " + std::to_string(a.tm) + during());
+  tallies_.clockTicks += kind == WindowEventKind::ClockTick;
+  if (auto violation = CheckClock(kind == WindowEventKind::ClockTick, newGame, b, a,
+                                  writes(Label::lbltime) > 0, Str(a.Caption(Label::lbltime)))) {
+    return With(*violation, during());
   }
 
   // New Game.
@@ -329,10 +227,9 @@ std::optional<Violation> WindowChecker::CheckWindow(const WindowEvent& event, co
                      a.bannerColor == FromBbggrr(kBannerOrange),
                  invariant::kNewGame,
                  "banner \"" + Str(a.Caption(Label::Label1)) + "\"" + during());
-    REQUIRE_RULE(a.PlayerScore == b.PlayerScore && a.ComputerScore == b.ComputerScore &&
-                     a.DrawScore == b.DrawScore && a.Hard == b.Hard && a.Sound == b.Sound &&
-                     sounds_.requests.empty(),
-                 invariant::kNewGameKeeps, "Hard " + std::to_string(a.Hard) + during());
+    if (auto violation = CheckNewGameKeeps(b, a, static_cast<int>(sounds_.requests.size()))) {
+      return With(*violation, during());
+    }
   }
 
   // The level and the sound switch, and what their controls show.
@@ -503,5 +400,3 @@ std::optional<Violation> WindowChecker::CompareWithShadow(const WindowState& a) 
 }
 
 }  // namespace trixola::reliability
-
-#undef REQUIRE_RULE

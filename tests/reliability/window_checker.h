@@ -42,20 +42,7 @@ inline constexpr std::string_view kLikeTheGame = "the window does what its input
 }  // namespace window_rule
 
 // What the window shows and holds, read through its public views.
-struct WindowState {
-  Board board;
-  std::int16_t ImageNumber = 0;
-  std::int16_t WON = 0;
-  bool Done = false;
-  std::array<bool, 10> rdone{};
-  std::int16_t Hard = 0;
-  std::int32_t tm = 0;
-  bool Sound = false;
-  std::int16_t PlayerScore = 0;
-  std::int16_t ComputerScore = 0;
-  std::int16_t DrawScore = 0;
-  bool timer1On = false;
-  bool timer4On = false;
+struct WindowState : MatchState {
   bool option1Checked = false;
   bool option2Checked = false;
   bool newGameFocus = false;
