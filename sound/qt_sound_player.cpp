@@ -13,6 +13,17 @@ namespace trixola {
 
 namespace {
 
+// Starts queued_. It is posted twice at low priority: the window posts its
+// repaint at low priority during the same event handler, before or after the
+// first post, so by the second one the frame has gone out.
+const QEvent::Type kPlayEvent = static_cast<QEvent::Type>(QEvent::registerEventType());
+
+class PlayEvent : public QEvent {
+ public:
+  explicit PlayEvent(bool last) : QEvent(kPlayEvent), last(last) {}
+  const bool last;
+};
+
 QString ToQString(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
@@ -78,7 +89,23 @@ QSoundEffect* QtSoundPlayer::Effect(const QString& name) {
 }
 
 void QtSoundPlayer::Play(std::string_view name) {
-  QSoundEffect* effect = Effect(ToQString(name));
+  if (queued_.isEmpty()) {
+    QCoreApplication::postEvent(this, new PlayEvent(false), Qt::LowEventPriority);
+  }
+  queued_ = ToQString(name);
+}
+
+void QtSoundPlayer::customEvent(QEvent* event) {
+  if (event->type() != kPlayEvent) return;
+  if (!static_cast<PlayEvent*>(event)->last) {
+    QCoreApplication::postEvent(this, new PlayEvent(true), Qt::LowEventPriority);
+    return;
+  }
+  PlayNow(std::exchange(queued_, QString()));
+}
+
+void QtSoundPlayer::PlayNow(const QString& name) {
+  QSoundEffect* effect = Effect(name);
   for (auto& [other_name, other] : effects_) {
     if (other != effect) other->stop();
   }

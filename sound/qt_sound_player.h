@@ -31,13 +31,19 @@ class QtSoundPlayer : public QObject, public SoundPlayer {
   // Effects not loaded yet are loaded when first played.
   void Preload();
 
+  // Starts the effect once the window's pending repaint is done: starting an
+  // effect opens an audio stream, which can take milliseconds.
   void Play(std::string_view name) override;
 
   // For tests: whether an effect for this name exists and is decoded.
   bool IsReady(std::string_view name) const;
 
+ protected:
+  void customEvent(QEvent* event) override;
+
  private:
   QSoundEffect* Effect(const QString& name);
+  void PlayNow(const QString& name);
   void OnStatusChanged(QSoundEffect* effect);
 
   QString folder_;
@@ -45,6 +51,8 @@ class QtSoundPlayer : public QObject, public SoundPlayer {
   // The effect most recently asked to play; an alert stands in for it if it
   // turns out not to be decodable.
   QSoundEffect* wanted_ = nullptr;
+  // The effect asked for since the last start; only the latest one plays.
+  QString queued_;
 };
 
 }  // namespace trixola

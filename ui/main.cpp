@@ -104,9 +104,18 @@ int main(int argc, char* argv[]) {
     return 1;
   }
 
+  // On X11, Qt shares the window's pixels with the X server (MIT-SHM) and
+  // waits for a round trip to the server before it paints over pixels it has
+  // shared: with the clock repainting once a second, that wakes two threads
+  // a second for nothing. The window is small; its frames go over the socket.
+  // Read once, while the application connects; not passed on to programs the
+  // game starts (the mail link).
+  const bool shmChosen = qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM");
+  if (!shmChosen) qputenv("QT_XCB_NO_MITSHM", "1");
   std::optional<StartupMessages> startup(std::in_place);
   QApplication app(argc, argv);
   startup.reset();
+  if (!shmChosen) qunsetenv("QT_XCB_NO_MITSHM");
   QApplication::setApplicationName(QStringLiteral("trixola"));
   QGuiApplication::setDesktopFileName(QStringLiteral("org.trixola.Trixola"));
 
