@@ -39,19 +39,6 @@ bool FreeClick(const Event& event, const Snapshot& before) {
   return event.kind == EventKind::Click && before.board.IsCellFree(event.cell);
 }
 
-bool AnyLine(const Board& board) {
-  for (const Line& line : LineTable) {
-    bool player = true;
-    bool computer = true;
-    for (int n : line) {
-      player = player && board.HasPlayerMark(n);
-      computer = computer && board.HasComputerMark(n);
-    }
-    if (player || computer) return true;
-  }
-  return false;
-}
-
 // The board with cell n's computer mark hidden.
 Board WithoutComputerMark(const Board& board, int n) {
   Board result = board;
@@ -252,7 +239,7 @@ std::vector<Tampering> Tamperings() {
              if (game.board.HasComputerMark(m) && !before.board.HasComputerMark(m)) {
                Board moved = WithoutComputerMark(game.board, m);
                moved.ShowComputerMark(e.cell);
-               if (!AnyLine(moved)) game.board = moved;
+               if (!PlayerLine(moved) && !ComputerLine(moved)) game.board = moved;
                return;
              }
            }

@@ -1,6 +1,7 @@
 // The rules that must hold after every event the window delivers, checked by
 // comparing the state after the event with a copy taken before it and with
-// the calls the event made to the window.
+// the calls the event made to the window. The views and rules declared before
+// InvariantChecker serve the window's checker (window_checker.h) as well.
 #pragma once
 
 #include <array>

@@ -88,29 +88,21 @@ void WindowRandomEvents::everyRuleHoldsAfterEveryInput() {
     }
   }
   const double seconds = static_cast<double>(clock.elapsed()) / 1000.0;
-  qInfo("inputs: %llu over %llu seeds (%zu each) in %.1f s, %.0f inputs/s",
-        static_cast<unsigned long long>(tallies.events), static_cast<unsigned long long>(seedsRun),
-        kEventsPerSeed, seconds, static_cast<double>(tallies.events) / seconds);
+  const auto ull = [](std::uint64_t count) { return static_cast<unsigned long long>(count); };
+  qInfo("inputs: %llu over %llu seeds (%zu each) in %.1f s, %.0f inputs/s", ull(tallies.events),
+        ull(seedsRun), kEventsPerSeed, seconds, static_cast<double>(tallies.events) / seconds);
   qInfo(
       "results: player wins %llu, computer wins %llu, draws %llu; New Game by mouse %llu, "
       "Enter %llu, Space %llu, Alt+N %llu",
-      static_cast<unsigned long long>(tallies.playerWins),
-      static_cast<unsigned long long>(tallies.computerWins),
-      static_cast<unsigned long long>(tallies.draws),
-      static_cast<unsigned long long>(tallies.newGames[0]),
-      static_cast<unsigned long long>(tallies.newGames[1]),
-      static_cast<unsigned long long>(tallies.newGames[2]),
-      static_cast<unsigned long long>(tallies.newGames[3]));
+      ull(tallies.playerWins), ull(tallies.computerWins), ull(tallies.draws),
+      ull(tallies.newGames[0]), ull(tallies.newGames[1]), ull(tallies.newGames[2]),
+      ull(tallies.newGames[3]));
   qInfo(
       "clicks: on free cells %llu (sound off %llu, Hard %llu), on locked cells %llu; clock "
       "ticks %llu; title changes %llu; mail links %llu",
-      static_cast<unsigned long long>(tallies.freeClicks),
-      static_cast<unsigned long long>(tallies.freeClicksWithSoundOff),
-      static_cast<unsigned long long>(tallies.hardMoves),
-      static_cast<unsigned long long>(tallies.lockedClicks),
-      static_cast<unsigned long long>(tallies.clockTicks),
-      static_cast<unsigned long long>(tallies.titleChanges),
-      static_cast<unsigned long long>(tallies.links));
+      ull(tallies.freeClicks), ull(tallies.freeClicksWithSoundOff), ull(tallies.hardMoves),
+      ull(tallies.lockedClicks), ull(tallies.clockTicks), ull(tallies.titleChanges),
+      ull(tallies.links));
 
   QCOMPARE(failures, 0);
   QCOMPARE(tallies.events, seedsRun * kEventsPerSeed);
