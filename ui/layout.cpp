@@ -265,7 +265,7 @@ std::span<const ControlSpec> Layout() {
 
 std::size_t IndexOf(std::string_view name) {
   auto it = std::find_if(kLayout.begin(), kLayout.end(),
-                         [name](const ControlSpec& spec) { return spec.name == name; });
+                         [name](const ControlSpec& control) { return control.name == name; });
   assert(it != kLayout.end());
   return static_cast<std::size_t>(it - kLayout.begin());
 }
@@ -289,12 +289,14 @@ std::size_t IndexOf(Label label) {
   return 0;
 }
 
-QRect PixelRect(const ControlSpec& spec) {
-  return QRect(Pixels(spec.left), Pixels(spec.top), Pixels(spec.width), Pixels(spec.height));
+QRect PixelRect(const ControlSpec& control) {
+  return QRect(Pixels(control.left), Pixels(control.top), Pixels(control.width),
+               Pixels(control.height));
 }
 
-QLine PixelLine(const ControlSpec& spec) {
-  return QLine(Pixels(spec.left), Pixels(spec.top), Pixels(spec.width), Pixels(spec.height));
+QLine PixelLine(const ControlSpec& control) {
+  return QLine(Pixels(control.left), Pixels(control.top), Pixels(control.width),
+               Pixels(control.height));
 }
 
 }  // namespace trixola::ui

@@ -74,9 +74,9 @@ constexpr int Pixels(int twips) {
 }
 
 // The control's design rectangle in pixels (not for lines).
-QRect PixelRect(const ControlSpec& spec);
+QRect PixelRect(const ControlSpec& control);
 
 // A line's end points in pixels.
-QLine PixelLine(const ControlSpec& spec);
+QLine PixelLine(const ControlSpec& control);
 
 }  // namespace trixola::ui
