@@ -20,7 +20,7 @@ for tool in Xvfb xdotool xdpyinfo python3; do
   }
 done
 for file in "$GAME" "$EMPTY" "$WAIT"; do
-  [[ -x "$file" ]] || { echo "bench: $file is missing; build first (cmake --build \"$BUILD\")" >&2; exit 2; }
+  [[ -x "$file" ]] || { echo "bench: $file is missing; configure with -DTRIXOLA_BUILD_BENCH=ON and build first (cmake --build \"$BUILD\")" >&2; exit 2; }
 done
 
 export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}

@@ -1,10 +1,14 @@
-# The pictures and sounds of the game; a build may point elsewhere.
+# The game's sound files and where a program finds them.
+
+# The folder with the game's SVG pictures and WAV sounds; a build may point
+# elsewhere.
 set(TRIXOLA_ASSETS_DIR "${PROJECT_SOURCE_DIR}/assets" CACHE PATH
     "Folder with the game's SVG pictures and WAV sounds")
-set(TRIXOLA_SOUNDS click level youwon compwon draw CACHE INTERNAL "The game's sound names")
+set(TRIXOLA_SOUNDS click level youwon compwon draw)
 
-# Copies the five sounds into FOLDER before TARGET is built: the program
-# looks them up in the folder that holds it.
+# trixola_sounds_beside(<target> <folder>): copies the five sounds into
+# <folder> before <target> is built: the program looks them up in the folder
+# that holds it.
 function(trixola_sounds_beside target folder)
   set(copies)
   foreach(name IN LISTS TRIXOLA_SOUNDS)
