@@ -1,0 +1,61 @@
+// The computer's choice on boards built for the purpose, including some a
+// match cannot reach: the order of the line checks and of the table's rows,
+// and what each level may do.
+#include "reply.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace trixola {
+namespace {
+
+// Nine cells, top left first: x the player's mark, o the computer's, . empty.
+Board BoardOf(const std::string& cells) {
+  Board board;
+  for (int cell = kFirstCell; cell <= kLastCell; ++cell) {
+    const char c = cells[static_cast<std::size_t>(cell - 1)];
+    if (c != '.') board.Place(cell, c == 'x' ? Mark::Player : Mark::Computer);
+  }
+  return board;
+}
+
+struct Case {
+  const char* why;
+  const char* board;
+  Level level;
+  int justPlayed;
+  int reply;  // 0: none
+};
+
+constexpr Level E = Level::Easy;
+constexpr Level H = Level::Hard;
+
+const Case kCases[] = {
+    {"own line: row 1 comes before row 2", "oo.oo.x.x", E, 9, 3},
+    {"own line before a block", "x.xoo....", H, 3, 6},
+    {"block at Hard: 1-3 comes before 3-9", "x.x.....x", H, 9, 2},
+    {"Easy never blocks: the table answers", "x.x.....x", E, 9, 5},
+    {"a target holding a mark does not count", "ooxx.....", E, 4, 7},
+    {"one mark of each side is no line", "x.o......", H, 1, 5},
+    {"first row that holds: 5 before 3", "xx......o", E, 1, 5},
+    {"a taken cell counts for either side", "x.......x", E, 1, 5},
+    {"cell 8 at Hard takes the centre", "x.o....x.", H, 8, 5},
+    {"cell 8 at Easy takes 9", "x.o....x.", E, 8, 9},
+    {"the centre must hold the player's mark", "...xx..x.", E, 4, 6},
+    {"... not the computer's", "...xo..x.", E, 4, 1},
+    {"no row holds: the first free cell", "...oxx...", E, 6, 1},
+    {"a full board has no reply", "xoxxoxoxo", H, 9, 0},
+};
+
+class Replies : public ::testing::TestWithParam<Case> {};
+
+TEST_P(Replies, Choose) {
+  const Case& c = GetParam();
+  EXPECT_EQ(Reply(BoardOf(c.board), c.level, c.justPlayed).value_or(0), c.reply) << c.why;
+}
+
+INSTANTIATE_TEST_SUITE_P(Strategy, Replies, ::testing::ValuesIn(kCases));
+
+}  // namespace
+}  // namespace trixola
