@@ -1,4 +1,4 @@
-#include "sound/qt_sound_player.h"
+#include "qt_sound_player.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -88,7 +88,8 @@ QSoundEffect* QtSoundPlayer::Effect(const QString& name) {
   return effect;
 }
 
-void QtSoundPlayer::Play(std::string_view name) {
+void QtSoundPlayer::Play(SoundEffect effect) {
+  const std::string_view name = kGameSounds[static_cast<int>(effect)];
   if (queued_.isEmpty()) {
     QCoreApplication::postEvent(this, new PlayEvent(false), Qt::LowEventPriority);
   }

@@ -10,7 +10,7 @@
 #include <map>
 #include <string_view>
 
-#include "sound/sound_player.h"
+#include "sound_player.h"
 
 class QSoundEffect;
 
@@ -33,7 +33,7 @@ class QtSoundPlayer : public QObject, public SoundPlayer {
 
   // Starts the effect once the window's pending repaint is done: starting an
   // effect opens an audio stream, which can take milliseconds.
-  void Play(std::string_view name) override;
+  void Play(SoundEffect effect) override;
 
   // For tests: whether an effect for this name exists and is decoded.
   bool IsReady(std::string_view name) const;

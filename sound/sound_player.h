@@ -1,7 +1,7 @@
 // Where the game window sends its sound effects.
 #pragma once
 
-#include <string_view>
+#include "sound_effect.h"
 
 namespace trixola {
 
@@ -9,10 +9,10 @@ class SoundPlayer {
  public:
   virtual ~SoundPlayer() = default;
 
-  // Starts the named effect (<program folder>/<name>.wav) and returns at once.
-  // A new effect replaces one still playing. Never fails: a missing or
-  // unreadable file gives the desktop's alert sound or silence.
-  virtual void Play(std::string_view name) = 0;
+  // Starts the effect and returns at once. A new effect replaces one still
+  // playing. Never fails: a missing or unreadable file gives the desktop's
+  // alert sound or silence.
+  virtual void Play(SoundEffect effect) = 0;
 };
 
 }  // namespace trixola

@@ -6,19 +6,24 @@
 
 #include <QFont>
 
-#include "ui/layout.h"
+namespace trixola::fonts {
 
-namespace trixola::ui {
-
-inline constexpr const char* kFontFamily = "Liberation Sans";
-inline constexpr int kDefaultFontPixels = 11;  // "MS Sans Serif" 8.25 pt
-inline constexpr int kBannerFontPixels = 24;   // "MS Sans Serif" 18 pt
-
-inline QFont FontFor(TextStyle style) {
-  QFont font(QString::fromLatin1(kFontFamily));
-  font.setPixelSize(style == TextStyle::Banner ? kBannerFontPixels : kDefaultFontPixels);
-  font.setBold(style == TextStyle::Bold);
+inline QFont Regular() {
+  QFont font(QStringLiteral("Liberation Sans"));
+  font.setPixelSize(11);
   return font;
 }
 
-}  // namespace trixola::ui
+inline QFont Bold() {
+  QFont font = Regular();
+  font.setBold(true);
+  return font;
+}
+
+inline QFont Banner() {
+  QFont font = Regular();
+  font.setPixelSize(24);
+  return font;
+}
+
+}  // namespace trixola::fonts

@@ -1,82 +1,73 @@
-// The game window's controls as they are designed: one row per control, in
-// stacking order, front first. The painter walks the rows back to front, the
-// hit tests front to back. Positions are in twips (15 to a pixel), as the
-// window was laid out; Pixels() converts.
+// Where everything stands in the window, in pixels (at scale 1). The window
+// was designed in twips, 15 to a pixel; Twips() converts, so the design's
+// numbers can be read here as they were drawn.
 #pragma once
 
-#include <QColor>
 #include <QLine>
 #include <QRect>
-#include <cstdint>
-#include <span>
-#include <string_view>
+#include <array>
 
-#include "engine/form_port.h"
+#include "board.h"
 
-namespace trixola::ui {
+namespace trixola::layout {
 
-inline constexpr int kTwipsPerPixel = 15;
-inline constexpr int kClientWidth = 7800 / kTwipsPerPixel;   // 520
-inline constexpr int kClientHeight = 4410 / kTwipsPerPixel;  // 294
+constexpr int kTwipsPerPixel = 15;
 
-enum class Kind : std::uint8_t { Timer, PushButton, OptionButton, Image, Label, Shape, Line };
-
-// What an image shows, or what role it plays on the board.
-enum class Picture : std::uint8_t {
-  None,
-  CellTarget,    // Image1..Image9: no picture, click target of its cell
-  PlayerMark,    // r1..r9
-  ComputerMark,  // b1..b9
-  Credit,        // Image10
-  SoundSwitch,   // imgSound
-};
-
-// Fonts: the window's default, its bold, and the banner's large face.
-enum class TextStyle : std::uint8_t { Default, Bold, Banner };
-
-struct Rgb {
-  std::uint8_t r = 0, g = 0, b = 0;
-  QColor ToQColor() const { return QColor(r, g, b); }
-};
-
-struct ControlSpec {
-  std::string_view name;
-  Kind kind;
-  // Left, Top, Width, Height; for a line: x1, y1, x2, y2. Twips.
-  int left = 0, top = 0, width = 0, height = 0;
-  std::string_view caption = {};
-  // Text colour of labels and option buttons, outline or fill of shapes,
-  // colour of lines.
-  Rgb color = {};
-  TextStyle text = TextStyle::Default;
-  bool autoSize = false;     // labels: grows right and down with its caption
-  bool wrapCentred = false;  // labels: word-wrapped and centred in a fixed box
-  bool filled = false;       // shapes: opaque box instead of an outline
-  bool selected = false;     // option buttons
-  Picture picture = Picture::None;
-  int cell = 0;       // 1..9 for the controls of a board cell
-  int tabIndex = -1;  // -1: no tab position
-  std::string_view toolTip = {};
-  int intervalMs = 0;  // timers
-};
-
-// All 56 controls, front first.
-std::span<const ControlSpec> Layout();
-
-// Row index of the control with this name; the name must exist.
-std::size_t IndexOf(std::string_view name);
-
-// The label that a FormPort label stands for.
-std::size_t IndexOf(Label label);
-
-constexpr int Pixels(int twips) {
-  return twips / kTwipsPerPixel;
+constexpr QRect Twips(int left, int top, int width, int height) {
+  return QRect(left / kTwipsPerPixel, top / kTwipsPerPixel, width / kTwipsPerPixel,
+               height / kTwipsPerPixel);
 }
 
-// The control's design rectangle in pixels (not for lines).
-QRect PixelRect(const ControlSpec& control);
+inline constexpr QSize kWindow{7800 / kTwipsPerPixel, 4410 / kTwipsPerPixel};  // 520 x 294
 
-// A line's end points in pixels.
-QLine PixelLine(const ControlSpec& control);
+inline constexpr QRect kBanner = Twips(3840, 240, 2415, 1335);
+inline constexpr QRect kScoreFrame = Twips(4080, 1920, 2175, 1095);
+inline constexpr QRect kComputerBox = Twips(4200, 2040, 615, 255);
+inline constexpr QRect kPlayerBox = Twips(4200, 2400, 615, 255);
+inline constexpr QRect kComputerCaption = Twips(4920, 2040, 810, 195);
+inline constexpr QRect kYouCaption = Twips(4920, 2400, 345, 195);
+// The counts stand in front of their colour boxes and grow to the right with
+// their numbers; these are their sizes while empty.
+inline constexpr QRect kComputerCount = Twips(4440, 2040, 75, 195);
+inline constexpr QRect kPlayerCount = Twips(4440, 2400, 75, 195);
+inline constexpr QRect kDrawCount = Twips(4680, 2760, 45, 195);
+inline constexpr QRect kClock = Twips(4440, 3240, 1215, 255);
+inline constexpr QRect kLevelFrame = Twips(960, 3720, 1815, 495);
+inline constexpr QRect kEasy = Twips(1200, 3840, 735, 255);
+inline constexpr QRect kHard = Twips(1920, 3840, 735, 255);
+inline constexpr QRect kSoundSwitch = Twips(2880, 3840, 360, 330);
+inline constexpr QRect kSoundCaption = Twips(3240, 3960, 210, 195);
+inline constexpr QRect kNewGame = Twips(4680, 3720, 1215, 495);
+inline constexpr QRect kExit = Twips(6360, 3720, 1215, 495);
+inline constexpr QRect kCredit = Twips(120, 3720, 480, 480);
 
-}  // namespace trixola::ui
+// ---- The board ----
+
+// The cells stand 720 twips apart across and 960 down from (960, 480). A
+// cell takes clicks in a rectangle one pixel wider and taller than that
+// pitch; its mark is a little larger still and reaches past the grid line.
+constexpr QRect CellTarget(int cell) {
+  return Twips(960 + 720 * ((cell - 1) % 3), 480 + 960 * ((cell - 1) / 3), 735, 975);
+}
+constexpr QRect Mark(int cell) {
+  return QRect(CellTarget(cell).topLeft(), QSize(765 / kTwipsPerPixel, 990 / kTwipsPerPixel));
+}
+
+// Front first: where targets overlap by their one-pixel rim, the cell earlier
+// here takes the click.
+inline constexpr std::array<int, 9> kCellsFrontFirst{8, 9, 7, 6, 5, 4, 3, 2, 1};
+
+// The eight one-pixel grid lines, drawn in front of the marks: four across
+// at y 480, 1440, 2400, 3360 and four down at x 960, 1680, 2400, 3120. Each
+// is given by the pixels it covers.
+constexpr QRect GridLine(int index) {
+  const int step = 720 * (index % 4);
+  return index < 4 ? Twips(960, 480 + 960 * (index % 4), 2160 + kTwipsPerPixel, kTwipsPerPixel)
+                   : Twips(960 + step, 480, kTwipsPerPixel, 2880 + kTwipsPerPixel);
+}
+inline constexpr int kGridLines = 8;
+
+// What the board widget covers: every cell's target and mark and the grid.
+inline constexpr QRect kBoard(CellTarget(1).topLeft(), Mark(9).bottomRight());
+
+}  // namespace trixola::layout

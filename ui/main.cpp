@@ -3,14 +3,13 @@
 
 #include <QApplication>
 #include <QByteArray>
-#include <QPushButton>
 #include <QTimer>
 #include <cstdio>
 #include <optional>
 #include <vector>
 
-#include "sound/qt_sound_player.h"
-#include "ui/form1.h"
+#include "game_window.h"
+#include "qt_sound_player.h"
 
 namespace {
 
@@ -120,13 +119,9 @@ int main(int argc, char* argv[]) {
   QGuiApplication::setDesktopFileName(QStringLiteral("org.trixola.Trixola"));
 
   trixola::QtSoundPlayer sound;
-  trixola::Form1 form(sound);
-  QObject::connect(&form, &trixola::Form1::Unloaded, &app, &QCoreApplication::quit);
-
-  form.Load();
-  form.CentreOnScreen();
-  form.show();
-  form.Command1()->setFocus();
+  trixola::GameWindow window(sound);
+  window.CentreOnScreen();
+  window.show();
   // The sound effects load once the window is up, so start-up stays quick.
   QTimer::singleShot(0, &sound, [&sound] { sound.Preload(); });
 

@@ -1,11 +1,11 @@
-#include "ui/pictures.h"
+#include "pictures.h"
 
 #include <QPainter>
 #include <QString>
 #include <QSvgRenderer>
 #include <cmath>
 
-namespace trixola::ui {
+namespace trixola {
 
 namespace {
 
@@ -19,9 +19,6 @@ QString ResourceFor(Picture picture) {
       return QStringLiteral(":/trixola/credit.svg");
     case Picture::SoundSwitch:
       return QStringLiteral(":/trixola/sound.svg");
-    case Picture::None:
-    case Picture::CellTarget:
-      break;
   }
   return {};
 }
@@ -46,13 +43,8 @@ const QPixmap& PictureCache::Get(Picture picture, QSize size, qreal devicePixelR
   auto key = std::make_pair(picture, devicePixelRatio);
   auto it = pixmaps_.find(key);
   if (it == pixmaps_.end()) {
-    const QString resource = ResourceFor(picture);
-    QPixmap pixmap;
-    if (!resource.isEmpty()) {
-      QSvgRenderer renderer(resource);
-      pixmap = Render(renderer, size, devicePixelRatio);
-    }
-    it = pixmaps_.emplace(key, std::move(pixmap)).first;
+    QSvgRenderer renderer(ResourceFor(picture));
+    it = pixmaps_.emplace(key, Render(renderer, size, devicePixelRatio)).first;
   }
   return it->second;
 }
@@ -65,4 +57,4 @@ QIcon WindowIcon() {
   return icon;
 }
 
-}  // namespace trixola::ui
+}  // namespace trixola

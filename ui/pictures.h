@@ -5,17 +5,17 @@
 
 #include <QIcon>
 #include <QPixmap>
+#include <cstdint>
 #include <map>
 #include <utility>
 
-#include "ui/layout.h"
+namespace trixola {
 
-namespace trixola::ui {
+enum class Picture : std::uint8_t { PlayerMark, ComputerMark, Credit, SoundSwitch };
 
 class PictureCache {
  public:
-  // The picture of an image control, size pixels in logical units; a null
-  // pixmap for pictures without a drawing (cell targets).
+  // The picture at `size` logical pixels.
   const QPixmap& Get(Picture picture, QSize size, qreal devicePixelRatio);
 
  private:
@@ -25,4 +25,4 @@ class PictureCache {
 // The window icon, rendered at the usual icon sizes.
 QIcon WindowIcon();
 
-}  // namespace trixola::ui
+}  // namespace trixola

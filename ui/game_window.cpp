@@ -1,0 +1,273 @@
+#include "game_window.h"
+
+#include <QCloseEvent>
+#include <QDesktopServices>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QUrl>
+
+#include "accessibility.h"
+#include "board_view.h"
+#include "colours.h"
+#include "fonts.h"
+#include "layout.h"
+#include "picture_button.h"
+#include "texts.h"
+
+namespace trixola {
+
+namespace {
+
+constexpr int kClockIntervalMs = 1000;
+
+QPalette WithText(QPalette palette, const QColor& colour) {
+  palette.setColor(QPalette::WindowText, colour);
+  palette.setColor(QPalette::ButtonText, colour);
+  return palette;
+}
+
+QLabel* MakeLabel(QWidget* parent, QRect rect, const QFont& font, const QColor& colour) {
+  auto* label = new QLabel(parent);
+  label->setTextFormat(Qt::PlainText);
+  label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  label->setFont(font);
+  label->setPalette(WithText(label->palette(), colour));
+  label->setGeometry(rect);
+  return label;
+}
+
+// A label that takes the size of its caption, growing to the right and down
+// from where it stands; empty, it keeps its design size.
+void SetAutoSizeCaption(QLabel* label, QRect design, const QString& caption) {
+  label->setText(caption);
+  if (caption.isEmpty()) {
+    label->setGeometry(design);
+    return;
+  }
+  const QFontMetrics metrics(label->font());
+  label->setGeometry(
+      QRect(design.topLeft(), QSize(metrics.horizontalAdvance(caption), metrics.height())));
+}
+
+// An outline one pixel wide, inside the rectangle.
+void DrawFrame(QPainter& painter, QRect rect, const QColor& colour) {
+  painter.fillRect(rect.left(), rect.top(), rect.width(), 1, colour);
+  painter.fillRect(rect.left(), rect.bottom(), rect.width(), 1, colour);
+  painter.fillRect(rect.left(), rect.top(), 1, rect.height(), colour);
+  painter.fillRect(rect.right(), rect.top(), 1, rect.height(), colour);
+}
+
+}  // namespace
+
+GameWindow::GameWindow(SoundPlayer& sound, QWidget* parent)
+    : QWidget(parent), sound_(sound), game_(*this) {
+  accessibility::Install();
+  setWindowTitle(texts::kTitle);
+  setWindowIcon(WindowIcon());
+  setAccessibleDescription(texts::kWindowDescription);
+  setFixedSize(layout::kWindow);
+  setFont(fonts::Regular());
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  setMouseTracking(true);
+  QPalette palette = this->palette();
+  palette.setColor(QPalette::Window, colours::kBackground);
+  setPalette(palette);
+
+  CreateControls();
+  ConnectControls();
+  ShowState();
+
+  // The clock runs from the start, before the first move.
+  clock_.setInterval(kClockIntervalMs);
+  clock_.start();
+}
+
+GameWindow::~GameWindow() = default;
+
+void GameWindow::CreateControls() {
+  board_ = new BoardView(game_, this);
+
+  banner_ = MakeLabel(this, layout::kBanner, fonts::Banner(), colours::Banner(std::nullopt));
+  banner_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+  banner_->setWordWrap(true);
+  banner_->setAccessibleDescription(texts::kBannerDescription);
+
+  // The row captions first, so that a growing count stands in front of them.
+  SetAutoSizeCaption(MakeLabel(this, {}, fonts::Bold(), colours::kRowCaption),
+                     layout::kComputerCaption, texts::kComputer);
+  SetAutoSizeCaption(MakeLabel(this, {}, fonts::Bold(), colours::kRowCaption), layout::kYouCaption,
+                     texts::kYou);
+  computerCount_ = MakeLabel(this, layout::kComputerCount, fonts::Bold(), colours::kWinCount);
+  playerCount_ = MakeLabel(this, layout::kPlayerCount, fonts::Bold(), colours::kWinCount);
+  drawCount_ = MakeLabel(this, layout::kDrawCount, fonts::Regular(), colours::kDrawCount);
+  computerCount_->setAccessibleDescription(texts::ScoreDescription(Outcome::ComputerWon));
+  playerCount_->setAccessibleDescription(texts::ScoreDescription(Outcome::PlayerWon));
+  drawCount_->setAccessibleDescription(texts::ScoreDescription(Outcome::Draw));
+
+  clockCaption_ = MakeLabel(this, layout::kClock, fonts::Regular(), colours::kClock);
+  clockCaption_->setAccessibleName(texts::ClockName(0));
+  clockCaption_->setAccessibleDescription(texts::kClockDescription);
+
+  for (QRadioButton** option : {&easy_, &hard_}) {
+    const bool easy = option == &easy_;
+    auto* button = new QRadioButton(easy ? texts::kEasy : texts::kHard, this);
+    button->setGeometry(easy ? layout::kEasy : layout::kHard);
+    QPalette palette = WithText(button->palette(), colours::kOptionText);
+    palette.setColor(QPalette::Window, colours::kBackground);
+    button->setPalette(palette);
+    // Buttons fill with the Button role by default; this one has the black
+    // of the window behind its text.
+    button->setBackgroundRole(QPalette::Window);
+    button->setAutoFillBackground(true);
+    button->setChecked(easy);
+    button->setAccessibleDescription(texts::kLevelDescription);
+    *option = button;
+  }
+
+  soundSwitch_ =
+      new PictureButton(Picture::SoundSwitch, QAccessible::Button, layout::kSoundSwitch, this);
+  soundSwitch_->setToolTip(texts::kSoundTip);
+  soundSwitch_->setAccessibleDescription(texts::kSoundDescription);
+  soundCaption_ = MakeLabel(this, layout::kSoundCaption, fonts::Regular(), colours::kSoundCaption);
+
+  for (QPushButton** button : {&newGame_, &exit_}) {
+    const bool newGame = button == &newGame_;
+    auto* push = new QPushButton(newGame ? texts::kNewGame : texts::kExit, this);
+    push->setGeometry(newGame ? layout::kNewGame : layout::kExit);
+    // Enter, like Space, presses the button that has the focus.
+    push->setAutoDefault(true);
+    push->setAccessibleDescription(newGame ? texts::kNewGameDescription : texts::kExitDescription);
+    *button = push;
+  }
+
+  credit_ = new PictureButton(Picture::Credit, QAccessible::Link, layout::kCredit, this);
+  credit_->setAccessibleName(texts::kCreditName);
+  credit_->setAccessibleDescription(texts::kCreditDescription);
+
+  // Tab goes round "Exit", the level options and "New Game"; "Exit" has the
+  // focus first.
+  setTabOrder(exit_, easy_);
+  setTabOrder(easy_, hard_);
+  setTabOrder(hard_, newGame_);
+  exit_->setFocus();
+}
+
+void GameWindow::ConnectControls() {
+  connect(board_, &BoardView::cellClicked, this,
+          [this](int cell) { Operate([this, cell] { game_.Play(cell); }); });
+  connect(newGame_, &QPushButton::clicked, this, [this] { Operate([this] { game_.NewMatch(); }); });
+  connect(exit_, &QPushButton::clicked, this, &QWidget::close);
+  // clicked comes from the mouse, from Space and from the arrow keys that
+  // move the choice within the group.
+  connect(easy_, &QRadioButton::clicked, this,
+          [this] { Operate([this] { game_.ChooseLevel(Level::Easy); }); });
+  connect(hard_, &QRadioButton::clicked, this,
+          [this] { Operate([this] { game_.ChooseLevel(Level::Hard); }); });
+  connect(soundSwitch_, &PictureButton::clicked, this,
+          [this] { Operate([this] { game_.SwitchSound(); }); });
+  // The desktop's mail program; it does not matter to the game whether
+  // there is one.
+  connect(credit_, &PictureButton::clicked, this,
+          [] { QDesktopServices::openUrl(QUrl(texts::kContactLink)); });
+  connect(&clock_, &QTimer::timeout, this, &GameWindow::TickClock);
+}
+
+void GameWindow::CentreOnScreen() {
+  const QScreen* screen = this->screen();
+  if (screen == nullptr) return;
+  QRect frame = frameGeometry();
+  frame.moveCenter(screen->availableGeometry().center());
+  move(frame.topLeft());
+}
+
+std::vector<QWidget*> GameWindow::AccessibleChildren() const {
+  return {banner_, board_, computerCount_, playerCount_, drawCount_, clockCaption_,
+          easy_,   hard_,  soundSwitch_,   newGame_,     exit_,      credit_};
+}
+
+void GameWindow::Operate(const std::function<void()>& operation) {
+  operation();
+  ShowState();
+  if (game_.IsOver()) {
+    clock_.stop();
+  } else if (!clock_.isActive()) {
+    clock_.start();
+  }
+}
+
+void GameWindow::ShowState() {
+  const std::optional<Outcome> outcome = game_.outcome();
+  banner_->setText(texts::Banner(outcome));
+  banner_->setPalette(WithText(banner_->palette(), colours::Banner(outcome)));
+  banner_->setAccessibleName(banner_->text().trimmed());
+
+  const struct {
+    Outcome kind;
+    QLabel* label;
+    QRect design;
+  } counts[] = {{Outcome::ComputerWon, computerCount_, layout::kComputerCount},
+                {Outcome::PlayerWon, playerCount_, layout::kPlayerCount},
+                {Outcome::Draw, drawCount_, layout::kDrawCount}};
+  for (const auto& [kind, label, design] : counts) {
+    const int count = game_.score().Count(kind);
+    SetAutoSizeCaption(label, design, texts::ScoreCaption(kind, count));
+    label->setAccessibleName(texts::ScoreName(kind, count));
+  }
+
+  SetAutoSizeCaption(soundCaption_, layout::kSoundCaption, texts::SoundCaption(game_.IsSoundOn()));
+  soundSwitch_->setAccessibleName(texts::SoundName(game_.IsSoundOn()));
+  board_->Refresh();
+}
+
+void GameWindow::TickClock() {
+  game_.TickSecond();
+  clockCaption_->setText(texts::ClockCaption(game_.Seconds()));
+  clockCaption_->setAccessibleName(texts::ClockName(game_.Seconds()));
+}
+
+void GameWindow::PlaySound(SoundEffect effect) {
+  sound_.Play(effect);
+}
+
+// The match is over: the clock stops and "New Game" is the next thing to
+// press.
+void GameWindow::MatchOver(Outcome) {
+  clock_.stop();
+  newGame_->setFocus(Qt::OtherFocusReason);
+}
+
+void GameWindow::paintEvent(QPaintEvent* event) {
+  QPainter painter(this);
+  painter.fillRect(event->rect(), colours::kBackground);
+  DrawFrame(painter, layout::kLevelFrame, colours::kLevelFrame);
+  DrawFrame(painter, layout::kScoreFrame, colours::kScoreFrame);
+  painter.fillRect(layout::kComputerBox, colours::kComputerBox);
+  painter.fillRect(layout::kPlayerBox, colours::kPlayerBox);
+}
+
+// The window's title names the game, or its author while the pointer is over
+// the credit picture. Over the bare window and the board's lines and locked
+// cells the name comes back; over anything else the title stays as it is.
+void GameWindow::mouseMoveEvent(QMouseEvent* event) {
+  const QPoint point = event->position().toPoint();
+  if (!rect().contains(point)) return;
+  const QWidget* child = childAt(point);
+  if (child == credit_) {
+    setWindowTitle(texts::kCreditTitle);
+  } else if (child == nullptr ||
+             (child == board_ && board_->IsBackgroundAt(board_->mapFrom(this, point)))) {
+    setWindowTitle(texts::kTitle);
+  }
+}
+
+void GameWindow::closeEvent(QCloseEvent* event) {
+  clock_.stop();
+  event->accept();
+}
+
+}  // namespace trixola

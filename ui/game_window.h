@@ -1,0 +1,75 @@
+// The game window: the view of a Game. It lays out the board, the banner, the
+// score, the clock, the level options, the sound switch, the two buttons and
+// the credit picture; passes the player's input and the clock's ticks to the
+// game; and after each shows the game's state again. The words it shows live
+// in texts.h, its colours in colours.h, its geometry in layout.h.
+#pragma once
+
+#include <QTimer>
+#include <QWidget>
+#include <functional>
+#include <vector>
+
+#include "game.h"
+#include "sound_player.h"
+
+class QLabel;
+class QPushButton;
+class QRadioButton;
+
+namespace trixola {
+
+class BoardView;
+class PictureButton;
+
+class GameWindow : public QWidget, private GameListener {
+  Q_OBJECT
+
+ public:
+  // A window with a fresh game, the focus on "Exit" and the clock running.
+  explicit GameWindow(SoundPlayer& sound, QWidget* parent = nullptr);
+  ~GameWindow() override;
+
+  // Moves the window to the middle of its screen.
+  void CentreOnScreen();
+
+  // What a screen reader meets, in reading order; the board stands for its
+  // nine cells.
+  std::vector<QWidget*> AccessibleChildren() const;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void CreateControls();
+  void ConnectControls();
+  // Runs one operation of the game, then shows its state.
+  void Operate(const std::function<void()>& operation);
+  void ShowState();
+  void TickClock();
+
+  // GameListener
+  void PlaySound(SoundEffect effect) override;
+  void MatchOver(Outcome outcome) override;
+
+  SoundPlayer& sound_;
+  Game game_;
+  QTimer clock_;
+  BoardView* board_ = nullptr;
+  QLabel* banner_ = nullptr;
+  QLabel* computerCount_ = nullptr;
+  QLabel* playerCount_ = nullptr;
+  QLabel* drawCount_ = nullptr;
+  QLabel* clockCaption_ = nullptr;
+  QLabel* soundCaption_ = nullptr;
+  QRadioButton* easy_ = nullptr;
+  QRadioButton* hard_ = nullptr;
+  PictureButton* soundSwitch_ = nullptr;
+  PictureButton* credit_ = nullptr;
+  QPushButton* newGame_ = nullptr;
+  QPushButton* exit_ = nullptr;
+};
+
+}  // namespace trixola

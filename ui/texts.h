@@ -1,0 +1,110 @@
+// Every word the window shows or tells a screen reader.
+#pragma once
+
+#include <QString>
+#include <optional>
+
+#include "board.h"
+#include "match.h"
+
+namespace trixola::texts {
+
+inline const QString kTitle = QStringLiteral("Zembrik  TRIXOLA");
+// While the pointer is over the credit picture.
+inline const QString kCreditTitle = QStringLiteral(" TRIXOLA By Orvandel");
+inline const QString kContactLink = QStringLiteral("mailto:orvandel@trixola.example.org");
+
+inline const QString kComputer = QStringLiteral("Computer");
+inline const QString kYou = QStringLiteral("You");
+inline const QString kEasy = QStringLiteral("Easy");
+inline const QString kHard = QStringLiteral("Hard");
+inline const QString kNewGame = QStringLiteral("&New Game");
+inline const QString kExit = QStringLiteral("&Exit");
+inline const QString kSoundTip = QStringLiteral("Sound On/Off");
+
+// The banner: the welcome while a match runs, then how it ended.
+inline QString Banner(std::optional<Outcome> outcome) {
+  if (!outcome) return QStringLiteral("WELCOME TO TRIXOLA");
+  switch (*outcome) {
+    case Outcome::PlayerWon:
+      return QStringLiteral("  YOU WON THE GAME");
+    case Outcome::ComputerWon:
+      return QStringLiteral("COMPUTER WON THE GAME");
+    case Outcome::Draw:
+      break;
+  }
+  return QStringLiteral("THE MATCH IS DRAW");
+}
+
+// A score count as shown beside its colour box, or under them for draws.
+// Nothing until the first match of its kind has been counted.
+inline QString ScoreCaption(Outcome outcome, int count) {
+  if (count == 0) return {};
+  const QString number = QString::number(count);
+  return outcome == Outcome::Draw ? QStringLiteral("Draw: ") + number : number;
+}
+
+inline QString ClockCaption(int seconds) {
+  return QString::number(seconds) + QStringLiteral(" Seconds");
+}
+
+inline QString SoundCaption(bool on) {
+  return on ? QStringLiteral("On") : QStringLiteral("Off");
+}
+
+// ---- For screen readers ----
+
+inline const QString kWindowDescription =
+    QStringLiteral("Noughts and crosses against the computer");
+inline const QString kBannerDescription = QStringLiteral("Game status");
+inline const QString kLevelDescription = QStringLiteral("Level");
+inline const QString kSoundDescription = QStringLiteral("Turns the sound effects on or off");
+inline const QString kNewGameDescription = QStringLiteral("Starts a new match; the score is kept");
+inline const QString kExitDescription = QStringLiteral("Ends the game");
+inline const QString kCreditName = QStringLiteral("Contact the author");
+inline const QString kCreditDescription = QStringLiteral("Writes an e-mail to the author");
+inline const QString kClockDescription = QStringLiteral("Time in this match");
+
+inline QString CellName(int cell, Mark mark) {
+  const char* holds = mark == Mark::Player     ? "yours"
+                      : mark == Mark::Computer ? "computer's"
+                                               : "empty";
+  return QStringLiteral("Cell %1: %2").arg(cell).arg(QLatin1String(holds));
+}
+
+inline QString CellDescription(int cell) {
+  static const char* const kPlaces[] = {"Top left",    "Top middle",    "Top right",
+                                        "Middle left", "Centre",        "Middle right",
+                                        "Bottom left", "Bottom middle", "Bottom right"};
+  return QLatin1String(kPlaces[cell - kFirstCell]) + QStringLiteral(" of the board");
+}
+
+inline QString ScoreName(Outcome outcome, int count) {
+  const char* side = outcome == Outcome::PlayerWon     ? "You: "
+                     : outcome == Outcome::ComputerWon ? "Computer: "
+                                                       : "Draw: ";
+  return QLatin1String(side) + QString::number(count);
+}
+
+inline QString ScoreDescription(Outcome outcome) {
+  switch (outcome) {
+    case Outcome::PlayerWon:
+      return QStringLiteral("Matches you have won");
+    case Outcome::ComputerWon:
+      return QStringLiteral("Matches the computer has won");
+    case Outcome::Draw:
+      break;
+  }
+  return QStringLiteral("Drawn matches");
+}
+
+// The clock's name counts from 0 while its caption is still empty.
+inline QString ClockName(int shownSeconds) {
+  return QStringLiteral("Time: %1 Seconds").arg(shownSeconds);
+}
+
+inline QString SoundName(bool on) {
+  return on ? QStringLiteral("Sound on") : QStringLiteral("Sound off");
+}
+
+}  // namespace trixola::texts
