@@ -13,6 +13,7 @@
 
 #include "accessibility.h"
 #include "board_view.h"
+#include "cell_keys.h"
 #include "colours.h"
 #include "fonts.h"
 #include "layout.h"
@@ -175,6 +176,23 @@ void GameWindow::ConnectControls() {
   connect(credit_, &PictureButton::clicked, this,
           [] { QDesktopServices::openUrl(QUrl(texts::kContactLink)); });
   connect(&clock_, &QTimer::timeout, this, &GameWindow::TickClock);
+
+  // A key is a click on its cell, whichever control has the focus. The
+  // keys reach the window before the control: the level options would take
+  // the keypad's arrows (Num Lock off) for their own.
+  for (QWidget* focusable : std::initializer_list<QWidget*>{this, exit_, easy_, hard_, newGame_}) {
+    focusable->installEventFilter(this);
+  }
+}
+
+bool GameWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::KeyPress) {
+    if (const std::optional<int> cell = CellFor(*static_cast<QKeyEvent*>(event))) {
+      board_->Press(*cell);
+      return true;
+    }
+  }
+  return QWidget::eventFilter(watched, event);
 }
 
 void GameWindow::CentreOnScreen() {

@@ -38,6 +38,7 @@ class GameWindow : public QWidget, private GameListener {
   std::vector<QWidget*> AccessibleChildren() const;
 
  protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void closeEvent(QCloseEvent* event) override;

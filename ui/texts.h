@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "board.h"
+#include "cell_keys.h"
 #include "match.h"
 
 namespace trixola::texts {
@@ -72,11 +73,17 @@ inline QString CellName(int cell, Mark mark) {
   return QStringLiteral("Cell %1: %2").arg(cell).arg(QLatin1String(holds));
 }
 
+// Where the cell is and the keys that play it: its number, and the keypad
+// key that stands in its place.
 inline QString CellDescription(int cell) {
   static const char* const kPlaces[] = {"Top left",    "Top middle",    "Top right",
                                         "Middle left", "Centre",        "Middle right",
                                         "Bottom left", "Bottom middle", "Bottom right"};
-  return QLatin1String(kPlaces[cell - kFirstCell]) + QStringLiteral(" of the board");
+  const auto index = static_cast<std::size_t>(cell - kFirstCell);
+  return QStringLiteral("%1 of the board; key %2, or %3 on the keypad")
+      .arg(QLatin1String(kPlaces[index]))
+      .arg(cell)
+      .arg(kCellKeys[index].keypadDigit);
 }
 
 inline QString ScoreName(Outcome outcome, int count) {
