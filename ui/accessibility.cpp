@@ -5,6 +5,7 @@
 #include <QPointer>
 #include <QRadioButton>
 #include <QWindow>
+#include <algorithm>
 #include <array>
 #include <vector>
 
@@ -80,19 +81,7 @@ class CellInterface final : public QAccessibleInterface, public QAccessibleActio
 class WindowInterface final : public QAccessibleWidget {
  public:
   explicit WindowInterface(GameWindow* window)
-      : QAccessibleWidget(window, window->isWindow() ? QAccessible::Window : QAccessible::Client) {
-    for (QWidget* widget : window->AccessibleChildren()) {
-      auto* board = qobject_cast<BoardView*>(widget);
-      if (board == nullptr) {
-        children_.push_back({widget, nullptr, 0});
-        continue;
-      }
-      for (int cell = kFirstCell; cell <= kLastCell; ++cell) {
-        auto* iface = new CellInterface(board, cell);
-        children_.push_back({nullptr, iface, QAccessible::registerAccessibleInterface(iface)});
-      }
-    }
-  }
+      : QAccessibleWidget(window, window->isWindow() ? QAccessible::Window : QAccessible::Client) {}
 
   ~WindowInterface() override {
     for (const Child& child : children_) {
@@ -100,19 +89,19 @@ class WindowInterface final : public QAccessibleWidget {
     }
   }
 
-  int childCount() const override { return static_cast<int>(children_.size()); }
+  int childCount() const override { return static_cast<int>(Children().size()); }
 
   QAccessibleInterface* child(int index) const override {
     if (index < 0 || index >= childCount()) return nullptr;
-    const Child& child = children_[static_cast<std::size_t>(index)];
+    const Child& child = Children()[static_cast<std::size_t>(index)];
     if (child.cell != nullptr) return child.cell;
     return QAccessible::queryAccessibleInterface(child.widget);
   }
 
   int indexOfChild(const QAccessibleInterface* iface) const override {
     if (iface == nullptr) return -1;
-    for (std::size_t i = 0; i < children_.size(); ++i) {
-      const Child& child = children_[i];
+    for (std::size_t i = 0; i < Children().size(); ++i) {
+      const Child& child = Children()[i];
       if (child.cell == iface || (child.widget != nullptr && child.widget == iface->object())) {
         return static_cast<int>(i);
       }
@@ -124,7 +113,7 @@ class WindowInterface final : public QAccessibleWidget {
   // that would take a click there.
   QAccessibleInterface* childAt(int x, int y) const override {
     const QPoint point(x, y);
-    for (const Child& child : children_) {
+    for (const Child& child : Children()) {
       if (child.widget == nullptr || !child.widget->isVisible()) continue;
       QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(child.widget);
       if (iface != nullptr && iface->rect().contains(point)) return iface;
@@ -137,7 +126,7 @@ class WindowInterface final : public QAccessibleWidget {
   }
 
   CellInterface* Cell(int cell) const {
-    for (const Child& child : children_) {
+    for (const Child& child : Children()) {
       if (child.cell != nullptr && child.cell->cell() == cell) return child.cell;
     }
     return nullptr;
@@ -149,7 +138,27 @@ class WindowInterface final : public QAccessibleWidget {
     CellInterface* cell;
     QAccessible::Id id;
   };
-  std::vector<Child> children_;
+  // Made on first use once the window has made its controls: Qt may ask for
+  // the window's interface while the window is still being made.
+  const std::vector<Child>& Children() const {
+    if (!children_.empty()) return children_;
+    const std::vector<QWidget*> widgets = static_cast<GameWindow*>(widget())->AccessibleChildren();
+    if (std::find(widgets.begin(), widgets.end(), nullptr) != widgets.end()) return children_;
+    for (QWidget* widget : widgets) {
+      auto* board = qobject_cast<BoardView*>(widget);
+      if (board == nullptr) {
+        children_.push_back({widget, nullptr, 0});
+        continue;
+      }
+      for (int cell = kFirstCell; cell <= kLastCell; ++cell) {
+        auto* iface = new CellInterface(board, cell);
+        children_.push_back({nullptr, iface, QAccessible::registerAccessibleInterface(iface)});
+      }
+    }
+    return children_;
+  }
+
+  mutable std::vector<Child> children_;
 };
 
 // A level option. Qt's own interface for option buttons selects the option on

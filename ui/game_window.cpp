@@ -148,6 +148,10 @@ void GameWindow::CreateControls() {
 
   credit_ = new PictureButton(Picture::Credit, QAccessible::Link, layout::kCredit, this);
   credit_->setAccessibleName(texts::kCreditName);
+  // Moves over the credit and the board come on to the window, which sets
+  // its title from them; moves over the other controls stop there.
+  credit_->setMouseTracking(true);
+  board_->setMouseTracking(true);
   credit_->setAccessibleDescription(texts::kCreditDescription);
 
   // Tab goes round "Exit", the level options and "New Game"; "Exit" has the

@@ -57,7 +57,7 @@ class GameWindow : public QWidget, private GameListener {
 
   SoundPlayer& sound_;
   Game game_;
-  QTimer clock_;
+  QTimer clock_{this};
   BoardView* board_ = nullptr;
   QLabel* banner_ = nullptr;
   QLabel* computerCount_ = nullptr;
