@@ -30,9 +30,10 @@
 #include <random>
 #include <vector>
 
-#include "sound/qt_sound_player.h"
-#include "ui/form1.h"
-#include "ui/layout.h"
+#include "board_view.h"
+#include "game_window.h"
+#include "qt_sound_player.h"
+#include "texts.h"
 
 namespace {
 
@@ -40,16 +41,16 @@ using Clock = std::chrono::steady_clock;
 
 class SilentSoundPlayer : public trixola::SoundPlayer {
  public:
-  void Play(std::string_view) override {}
+  void Play(trixola::SoundEffect) override {}
 };
 
 // Passes sounds on and adds up the time the window spends handing them over.
 class TimedSoundPlayer : public trixola::SoundPlayer {
  public:
   explicit TimedSoundPlayer(trixola::SoundPlayer& inner) : inner_(inner) {}
-  void Play(std::string_view name) override {
+  void Play(trixola::SoundEffect effect) override {
     const auto start = Clock::now();
-    inner_.Play(name);
+    inner_.Play(effect);
     spent += Clock::now() - start;
   }
   Clock::duration spent{};
@@ -133,9 +134,12 @@ void SendClick(QWidget& target, QPoint point) {
   QCoreApplication::sendEvent(&target, &release);
 }
 
-QRect CellRect(int n) {
-  const auto layout = trixola::ui::Layout();
-  return trixola::ui::PixelRect(layout[trixola::ui::IndexOf("Image" + std::to_string(n))]);
+template <typename Button>
+Button* ButtonCalled(QWidget& window, const QString& text) {
+  for (Button* button : window.findChildren<Button*>()) {
+    if (button->text() == text) return button;
+  }
+  return nullptr;
 }
 
 double Ms(Clock::duration d) {
@@ -186,8 +190,11 @@ int main(int argc, char** argv) {
   }
 
   TimedSoundPlayer timedSound(*sound);
-  trixola::Form1 form(timedSound);
-  form.Load();
+  trixola::GameWindow form(timedSound);
+  auto* board = form.findChild<trixola::BoardView*>();
+  QAbstractButton* newGame = ButtonCalled<QPushButton>(form, trixola::texts::kNewGame);
+  QAbstractButton* levels[] = {ButtonCalled<QRadioButton>(form, trixola::texts::kEasy),
+                               ButtonCalled<QRadioButton>(form, trixola::texts::kHard)};
   form.move(0, 0);
   form.show();
   BlackWidget empty;
@@ -196,7 +203,9 @@ int main(int argc, char** argv) {
   empty.move(0, form.frameGeometry().height() + 8);
   empty.show();
   FrameWatch formFrames, emptyFrames;
+  // The window delivers the frames; its controls paint into them.
   form.installEventFilter(&formFrames);
+  for (QWidget* control : form.findChildren<QWidget*>()) control->installEventFilter(&formFrames);
   empty.installEventFilter(&emptyFrames);
   Settle();
 
@@ -209,22 +218,20 @@ int main(int argc, char** argv) {
   while (static_cast<int>(game.size()) < clicks) {
     std::vector<int> free;
     for (int n = 1; n <= 9; ++n) {
-      if (form.game().board.IsCellFree(n)) free.push_back(n);
+      if (board->IsPlayable(n)) free.push_back(n);
     }
     if (free.empty()) {  // the match is over: change the level, New Game
       ++matches;
-      QAbstractButton* level = (matches % 2 != 0) ? static_cast<QAbstractButton*>(form.Option2())
-                                                  : static_cast<QAbstractButton*>(form.Option1());
-      level->click();
-      form.Command2()->click();
+      levels[matches % 2]->click();
+      newGame->click();
       Settle();
       continue;
     }
-    const QRect cell = CellRect(free[random() % free.size()]);
+    const QRect cell = trixola::BoardView::CellRect(free[random() % free.size()]);
 
     timedSound.spent = {};
     const auto start = Clock::now();
-    SendClick(form, cell.center());
+    SendClick(*board, cell.center());
     const auto frameEnd = NextFrameEnd(formFrames, formFrames.frames);
     if (!frameEnd) {
       std::fprintf(stderr, "bench_response: a click on a free cell painted nothing\n");
@@ -237,7 +244,7 @@ int main(int argc, char** argv) {
     Settle();
 
     const auto floorStart = Clock::now();
-    empty.update(cell);
+    empty.update(cell.translated(board->pos()));
     const auto floorEnd = NextFrameEnd(emptyFrames, emptyFrames.frames);
     if (!floorEnd) return 1;
     floor.push_back(Ms(*floorEnd - floorStart));

@@ -10,12 +10,12 @@ set -euo pipefail
 
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 BUILD=${BUILD:-$ROOT/build}
-SOAK=$BUILD/tests/reliability/window_soak
+SOAK=$BUILD/bench/bench_soak
 matches=${1:-100000}
 max_growth=${2:-1024}
 
 if [[ ! -x $SOAK ]]; then
-  echo "soak: $SOAK is missing; build it first (cmake --build ${BUILD#"$ROOT"/} --target window_soak)" >&2
+  echo "soak: $SOAK is missing; configure with -DTRIXOLA_BUILD_BENCH=ON and build it first" >&2
   exit 2
 fi
 
@@ -28,7 +28,7 @@ echo "soak: $matches matches through the game window ($SOAK)"
 # Qt's notes about the missing sound card go to the log, not the report.
 log=$temp/soak.log
 status=0
-"$SOAK" --matches "$matches" --max-growth-kib "$max_growth" 2>"$log" || status=$?
+"$SOAK" "$matches" "$max_growth" 2>"$log" || status=$?
 if [[ $status -ne 0 ]]; then
   grep -v -e "No audio device" -e "PulseAudioService" "$log" >&2 || true
   echo "soak: FAILED" >&2
