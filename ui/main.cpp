@@ -8,6 +8,7 @@
 #include <optional>
 #include <vector>
 
+#include "command_line.h"
 #include "game_window.h"
 #include "qt_sound_player.h"
 
@@ -27,10 +28,13 @@ bool NoDisplayChosen() {
 // While the application object is being made, this handler holds Qt's
 // messages back; if the platform fails it prints one line instead and ends
 // the program with status 1. Once the application stands, the held messages
-// go out as usual.
+// go out as usual. The line names the display options the command line gave.
 class StartupMessages {
  public:
-  StartupMessages() { previous_ = qInstallMessageHandler(&Handle); }
+  explicit StartupMessages(const QByteArray& displayOptions) {
+    displayOptions_ = displayOptions;
+    previous_ = qInstallMessageHandler(&Handle);
+  }
   StartupMessages(const StartupMessages&) = delete;
   StartupMessages& operator=(const StartupMessages&) = delete;
 
@@ -71,6 +75,7 @@ class StartupMessages {
       if (!chosen.isEmpty()) chosen += ", ";
       chosen += QByteArray(name) + "=\"" + qgetenv(name) + '"';
     }
+    if (!displayOptions_.isEmpty()) chosen += (chosen.isEmpty() ? "" : ", ") + displayOptions_;
     std::fprintf(stderr,
                  "trixola: cannot open the graphical display (%s); set DISPLAY or "
                  "WAYLAND_DISPLAY to a running display, or QT_QPA_PLATFORM=offscreen\n",
@@ -88,14 +93,20 @@ class StartupMessages {
   }
 
   static inline QtMessageHandler previous_ = nullptr;
+  static inline QByteArray displayOptions_;
   static inline std::vector<Held> held_;
 };
 
 }  // namespace
 
 int main(int argc, char* argv[]) {
+  // --help, --version and usage errors are answered before any display is
+  // needed.
+  const trixola::CommandLine commandLine = trixola::ReadCommandLine(argc, argv);
+  if (commandLine.exitStatus) return *commandLine.exitStatus;
+
   // Without any of these Qt would try X11 and abort; say what is missing.
-  if (NoDisplayChosen()) {
+  if (NoDisplayChosen() && commandLine.displayOptions.isEmpty()) {
     std::fputs(
         "trixola: no graphical display found (set DISPLAY or WAYLAND_DISPLAY, or "
         "QT_QPA_PLATFORM=offscreen)\n",
@@ -111,7 +122,7 @@ int main(int argc, char* argv[]) {
   // game starts (the mail link).
   const bool shmChosen = qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM");
   if (!shmChosen) qputenv("QT_XCB_NO_MITSHM", "1");
-  std::optional<StartupMessages> startup(std::in_place);
+  std::optional<StartupMessages> startup(std::in_place, commandLine.displayOptions);
   QApplication app(argc, argv);
   startup.reset();
   if (!shmChosen) qunsetenv("QT_XCB_NO_MITSHM");

@@ -1,0 +1,9 @@
+# Read by cpack once for each package generator, before it installs the
+# project into its staging folder. Debian keeps games in /usr/games: for a
+# Debian package the launcher link goes there rather than to /usr/bin (the
+# install step reads TRIXOLA_LAUNCHER_DIR; cpack runs it in this process).
+if(CPACK_GENERATOR STREQUAL "DEB")
+  set(ENV{TRIXOLA_LAUNCHER_DIR} games)
+else()
+  unset(ENV{TRIXOLA_LAUNCHER_DIR})
+endif()

@@ -1,0 +1,84 @@
+# Checks shared by install_test.sh and package_test.sh. Sourced; the caller
+# sets `tmp` to a scratch folder it removes.
+
+sounds=(click level youwon compwon draw)
+failures=0
+fail() {
+  echo "FAIL: $*"
+  failures=$((failures + 1))
+}
+
+# need <tool>...: skips the whole test (exit 77) when a tool is missing.
+need() {
+  for tool in "$@"; do
+    if ! command -v "$tool" >/dev/null; then
+      echo "SKIP: $tool is not installed"
+      exit 77
+    fi
+  done
+  if [[ " $* " == *" strace "* ]] && ! strace -qq -o /dev/null true 2>/dev/null; then
+    echo "SKIP: strace cannot trace here (ptrace not permitted)"
+    exit 77
+  fi
+}
+
+# check_answers <program>: --help and --version answer with status 0 and no
+# graphical display at all.
+check_answers() {
+  local program=$1 version=$2 row option wanted out
+  # "option|first line of the answer"
+  for row in "--help|Usage: trixola [options]" "--version|trixola $version"; do
+    option=${row%%|*} wanted=${row#*|}
+    out=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM timeout 10 "$program" "$option" 2>&1)
+    local status=$?
+    ((status == 0)) || fail "$option without a display: status $status"
+    [[ "${out%%$'\n'*}" == "$wanted" ]] || fail "$option answered '${out%%$'\n'*}', not '$wanted'"
+  done
+}
+
+# check_sounds <launcher folder> <program folder>: starts `trixola` by name
+# through PATH, as the desktop entry does, from a folder with no sounds in it,
+# and records every file-name system call, one file per thread (-ff) so no
+# call is split. The program loads its five sounds right after showing the
+# window: within 3 s each must have been opened, and only from the program's
+# folder.
+check_sounds() {
+  local launchers=$1 folder=$2 line quoted path name rc lookups=0
+  local -A opened=()
+  mkdir -p "$tmp/elsewhere" "$tmp/trace"
+  rm -f "$tmp/trace"/t.*
+  (cd "$tmp/elsewhere" && PATH="$launchers:$PATH" QT_QPA_PLATFORM=offscreen \
+    strace -ff -qq -xx -e trace=%file -o "$tmp/trace/t" timeout 3 trixola >"$tmp/run.log" 2>&1)
+  rc=$?
+  if ((rc != 124)); then
+    cat "$tmp/run.log"
+    fail "started from $launchers, the program ended after less than 3 s (status $rc)"
+  fi
+  while IFS= read -r line; do
+    # Lines read: syscall(..., "\x2f\x74...", ...) = result. Only names that
+    # end in ".wav" are decoded.
+    [[ "$line" == *'\x2e\x77\x61\x76"'* ]] || continue
+    quoted=${line#*\"}
+    path=$(printf '%b' "${quoted%%\"*}")
+    lookups=$((lookups + 1))
+    name=$(basename "$path" .wav)
+    if [[ " ${sounds[*]} " != *" $name "* || "$path" != "$folder/$name.wav" ]]; then
+      fail "the program looked up '$path', not a sound beside it: ${line%%(*}"
+    elif [[ "$line" == openat\(* && "${line##*= }" =~ ^[0-9]+$ ]]; then
+      opened[$name]=1
+    fi
+  done < <(cat "$tmp/trace"/t.*)
+  for name in "${sounds[@]}"; do
+    [[ -n "${opened[$name]:-}" ]] || fail "$name.wav was not opened from $folder within 3 s"
+  done
+  echo "sound file look-ups in 3 s: $lookups; opened from $folder: ${!opened[*]}"
+}
+
+# finish <what>: the closing line and the exit status.
+finish() {
+  if ((failures > 0)); then
+    echo "$failures check(s) failed"
+    exit 1
+  fi
+  echo "$1: all checks passed"
+}
