@@ -57,5 +57,25 @@ TEST_P(Replies, Choose) {
 
 INSTANTIATE_TEST_SUITE_P(Strategy, Replies, ::testing::ValuesIn(kCases));
 
+// Any two cells of any line, held by the computer with the third free and
+// nothing else on the board: the computer completes the line. Held by the
+// player instead, Hard blocks it.
+TEST(Strategy, CompletesAndBlocksEveryLine) {
+  const int lines[8][3] = {{1, 2, 3}, {4, 5, 6}, {7, 8, 9}, {1, 4, 7},
+                           {2, 5, 8}, {3, 6, 9}, {1, 5, 9}, {3, 5, 7}};
+  for (const auto& line : lines) {
+    for (int third = 0; third < 3; ++third) {
+      const int a = line[(third + 1) % 3], b = line[(third + 2) % 3];
+      Board own, theirs;
+      own.Place(a, Mark::Computer);
+      own.Place(b, Mark::Computer);
+      theirs.Place(a, Mark::Player);
+      theirs.Place(b, Mark::Player);
+      EXPECT_EQ(Reply(own, Level::Easy, a), line[third]) << a << ' ' << b;
+      EXPECT_EQ(Reply(theirs, Level::Hard, a), line[third]) << a << ' ' << b;
+    }
+  }
+}
+
 }  // namespace
 }  // namespace trixola
