@@ -1,7 +1,13 @@
-// Prints every match a player can play, at both levels: one line a match,
-// "<level> <moves> <outcome>", the moves being the cells marked in turn, the
-// player's first. tests/engine/matches.txt holds the list the game must keep.
+// Prints every match a player can play, one line a match:
+//   list_matches               "<level> <moves> <outcome>" at Easy, then Hard;
+//                              tests/engine/matches.txt holds this list
+//   list_matches --any-level   "<moves> <outcome>" with the level chosen
+//                              afresh before each move, written E or H
+//                              before the move; the test keeps its digest
+// The moves are the cells marked in turn, the player's first, each followed
+// by the computer's reply, if any.
 #include <iostream>
+#include <optional>
 #include <string>
 
 #include "match.h"
@@ -24,30 +30,38 @@ const char* Name(Outcome outcome) {
   return "draw";
 }
 
-char Digit(int cell) {
-  return static_cast<char>('0' + cell);
-}
-
-void Explore(const Match& match, Level level, const std::string& moves) {
+// `level`: the level of the whole match; nothing for any level at each move.
+void Explore(const Match& match, std::optional<Level> level, const std::string& moves) {
   if (match.IsOver()) {
-    std::cout << (level == Level::Hard ? "hard " : "easy ") << moves << ' '
-              << Name(*match.outcome()) << '\n';
+    if (level) std::cout << (*level == Level::Hard ? "hard " : "easy ");
+    std::cout << moves << ' ' << Name(*match.outcome()) << '\n';
     return;
   }
-  for (int cell = trixola::kFirstCell; cell <= trixola::kLastCell; ++cell) {
-    if (!match.CanPlay(cell)) continue;
-    Match next = match;
-    next.Play(cell, level);
-    std::string played = moves + Digit(cell);
-    for (int c = trixola::kFirstCell; c <= trixola::kLastCell; ++c) {
-      if (c != cell && match.board().At(c) != next.board().At(c)) played += Digit(c);
+  for (Level now : {Level::Easy, Level::Hard}) {
+    if (level && now != *level) continue;
+    for (int cell = trixola::kFirstCell; cell <= trixola::kLastCell; ++cell) {
+      if (!match.CanPlay(cell)) continue;
+      Match next = match;
+      next.Play(cell, now);
+      std::string played = moves;
+      if (!level) played += now == Level::Hard ? 'H' : 'E';
+      played += static_cast<char>('0' + cell);
+      for (int c = trixola::kFirstCell; c <= trixola::kLastCell; ++c) {
+        if (c != cell && match.board().At(c) != next.board().At(c)) {
+          played += static_cast<char>('0' + c);
+        }
+      }
+      Explore(next, level, played);
     }
-    Explore(next, level, played);
   }
 }
 
 }  // namespace
 
-int main() {
+int main(int argc, char** argv) {
+  if (argc > 1 && std::string(argv[1]) == "--any-level") {
+    Explore(Match(), std::nullopt, "");
+    return 0;
+  }
   for (Level level : {Level::Easy, Level::Hard}) Explore(Match(), level, "");
 }

@@ -7,6 +7,8 @@
 
 #include <string>
 
+#include "tactics.h"
+
 namespace trixola {
 namespace {
 
@@ -46,6 +48,11 @@ const Case kCases[] = {
     {"... not the computer's", "...xo..x.", E, 4, 1},
     {"no row holds: the first free cell", "...oxx...", E, 6, 1},
     {"a full board has no reply", "xoxxoxoxo", H, 9, 0},
+    // Reached only when the level changes during the match: a Hard-only
+    // row needs every one of its cells free.
+    {"Easy 4, then Hard 3", "o.xx.....", H, 3, 2},
+    {"Easy 3 and 8, then Hard 4", ".oxx...xo", H, 4, 5},
+    {"Easy 2 and 8, then Hard 5", "ox..x..xo", H, 5, 4},
 };
 
 class Replies : public ::testing::TestWithParam<Case> {};
@@ -57,22 +64,19 @@ TEST_P(Replies, Choose) {
 
 INSTANTIATE_TEST_SUITE_P(Strategy, Replies, ::testing::ValuesIn(kCases));
 
-// Any two cells of any line, held by the computer with the third free and
-// nothing else on the board: the computer completes the line. Held by the
-// player instead, Hard blocks it.
-TEST(Strategy, CompletesAndBlocksEveryLine) {
+// Any two cells of any line held by one side, with the third free and
+// nothing else on the board: the line move takes the third.
+TEST(Strategy, LineMoveFindsEveryLine) {
   const int lines[8][3] = {{1, 2, 3}, {4, 5, 6}, {7, 8, 9}, {1, 4, 7},
                            {2, 5, 8}, {3, 6, 9}, {1, 5, 9}, {3, 5, 7}};
   for (const auto& line : lines) {
     for (int third = 0; third < 3; ++third) {
-      const int a = line[(third + 1) % 3], b = line[(third + 2) % 3];
-      Board own, theirs;
-      own.Place(a, Mark::Computer);
-      own.Place(b, Mark::Computer);
-      theirs.Place(a, Mark::Player);
-      theirs.Place(b, Mark::Player);
-      EXPECT_EQ(Reply(own, Level::Easy, a), line[third]) << a << ' ' << b;
-      EXPECT_EQ(Reply(theirs, Level::Hard, a), line[third]) << a << ' ' << b;
+      for (Mark side : {Mark::Computer, Mark::Player}) {
+        Board board;
+        board.Place(line[(third + 1) % 3], side);
+        board.Place(line[(third + 2) % 3], side);
+        EXPECT_EQ(LineMove(board, side), line[third]) << line[0] << line[1] << line[2];
+      }
     }
   }
 }
