@@ -9,7 +9,7 @@
 // (default 1000). New Game and the level change are not timed. Beside every
 // timed click the same rectangle of a plain black widget of the window's size
 // is repainted and timed the same way: the floor that the window system sets.
-// Prints median, p99 and max of both, in ms. --sound uses the Qt Multimedia
+// Prints median, p99 and max of both, in ms. --sound uses the game's sound
 // player with the game's sounds instead of a silent one.
 #include <xcb/xcb.h>
 
@@ -30,7 +30,7 @@
 #include <random>
 #include <vector>
 
-#include "sound/qt_sound_player.h"
+#include "sound/sound_player.h"
 #include "ui/form1.h"
 #include "ui/layout.h"
 
@@ -40,16 +40,16 @@ using Clock = std::chrono::steady_clock;
 
 class SilentSoundPlayer : public trixola::SoundPlayer {
  public:
-  void Play(std::string_view) override {}
+  void Play(trixola::SoundEffect) override {}
 };
 
 // Passes sounds on and adds up the time the window spends handing them over.
 class TimedSoundPlayer : public trixola::SoundPlayer {
  public:
   explicit TimedSoundPlayer(trixola::SoundPlayer& inner) : inner_(inner) {}
-  void Play(std::string_view name) override {
+  void Play(trixola::SoundEffect effect) override {
     const auto start = Clock::now();
-    inner_.Play(name);
+    inner_.Play(effect);
     spent += Clock::now() - start;
   }
   Clock::duration spent{};
@@ -170,16 +170,11 @@ int main(int argc, char** argv) {
 
   std::unique_ptr<trixola::SoundPlayer> sound;
   if (realSound) {
-    auto player = std::make_unique<trixola::QtSoundPlayer>(QStringLiteral(TRIXOLA_SOUNDS_DIR));
-    player->Preload();
-    // As in the game, the effects have loaded long before the first click.
-    const auto deadline = Clock::now() + std::chrono::seconds(3);
-    while (Clock::now() < deadline &&
-           !std::all_of(std::begin(trixola::QtSoundPlayer::kGameSounds),
-                        std::end(trixola::QtSoundPlayer::kGameSounds),
-                        [&](std::string_view name) { return player->IsReady(name); })) {
-      QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    }
+    auto player = trixola::MakeSoundPlayer(QStringLiteral(TRIXOLA_SOUNDS_DIR));
+    // As in the game, the player has started long before the first click.
+    player->Start();
+    const auto deadline = Clock::now() + std::chrono::milliseconds(500);
+    while (Clock::now() < deadline) QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
     sound = std::move(player);
   } else {
     sound = std::make_unique<SilentSoundPlayer>();
@@ -253,6 +248,6 @@ int main(int argc, char** argv) {
   std::printf("  %-30s %8.3f %8.3f %8.3f\n", "empty widget, same rect", f.median, f.p99, f.max);
   std::printf("  (%d clicks in %d matches, platform %s, device pixel ratio %.0f, sound %s)\n",
               clicks, matches, qPrintable(QGuiApplication::platformName()),
-              form.devicePixelRatioF(), realSound ? "Qt Multimedia" : "silent");
+              form.devicePixelRatioF(), realSound ? "the game's player" : "silent");
   return 0;
 }

@@ -210,7 +210,8 @@ bool Form1::OptionValue(Option option) const {
 }
 
 void Form1::PlayWave(std::string_view name) {
-  sound_.Play(name);
+  // The game core still names its sounds; the player takes the effect.
+  if (const std::optional<SoundEffect> effect = SoundEffectNamed(name)) sound_.Play(*effect);
 }
 
 void Form1::OpenLink(std::string_view url) {

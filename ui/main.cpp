@@ -4,12 +4,12 @@
 #include <QApplication>
 #include <QByteArray>
 #include <QPushButton>
-#include <QTimer>
 #include <cstdio>
+#include <memory>
 #include <optional>
 #include <vector>
 
-#include "sound/qt_sound_player.h"
+#include "sound/sound_player.h"
 #include "ui/form1.h"
 
 namespace {
@@ -119,16 +119,16 @@ int main(int argc, char* argv[]) {
   QApplication::setApplicationName(QStringLiteral("trixola"));
   QGuiApplication::setDesktopFileName(QStringLiteral("org.trixola.Trixola"));
 
-  trixola::QtSoundPlayer sound;
-  trixola::Form1 form(sound);
+  const std::unique_ptr<trixola::GameSoundPlayer> sound = trixola::MakeSoundPlayer();
+  trixola::Form1 form(*sound);
   QObject::connect(&form, &trixola::Form1::Unloaded, &app, &QCoreApplication::quit);
 
   form.Load();
   form.CentreOnScreen();
   form.show();
   form.Command1()->setFocus();
-  // The sound effects load once the window is up, so start-up stays quick.
-  QTimer::singleShot(0, &sound, [&sound] { sound.Preload(); });
+  // The sound system loads once the window is up, so start-up stays quick.
+  trixola::StartAfterFirstFrame(*sound, form);
 
   return QApplication::exec();
 }

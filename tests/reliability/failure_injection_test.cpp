@@ -24,13 +24,13 @@
 #include <memory>
 #include <vector>
 
-#include "sound/qt_sound_player.h"
+#include "sound/sound_player.h"
 #include "tests/reliability/window_checker.h"
 #include "tests/reliability/window_driver.h"
 #include "tests/reliability/window_resident_memory.h"
 
 using trixola::Label;
-using trixola::QtSoundPlayer;
+using trixola::SoundEffect;
 using trixola::reliability::MailHandler;
 using trixola::reliability::ResidentKiB;
 using trixola::reliability::SoundRecorder;
@@ -74,10 +74,6 @@ enum class SoundFiles {
   Huge,
 };
 
-QString FileOf(std::string_view name) {
-  return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())) + ".wav";
-}
-
 QByteArray Asset(const QString& file) {
   QFile asset(kAssets + "/" + file);
   return asset.open(QIODevice::ReadOnly) ? asset.readAll() : QByteArray();
@@ -85,9 +81,9 @@ QByteArray Asset(const QString& file) {
 
 // Puts the game's five sound files into `folder` broken in one way.
 bool MakeSoundFiles(const QString& folder, SoundFiles kind) {
-  for (std::string_view name : QtSoundPlayer::kGameSounds) {
-    const QString path = folder + "/" + FileOf(name);
-    const QByteArray good = Asset(FileOf(name));
+  for (SoundEffect effect : trixola::kSoundEffects) {
+    const QString path = folder + "/" + trixola::SoundFileName(effect);
+    const QByteArray good = Asset(trixola::SoundFileName(effect));
     if (good.size() <= 44) return false;
     if (kind == SoundFiles::Missing) continue;
     if (kind == SoundFiles::Folder) {
@@ -321,10 +317,9 @@ void FailureInjection::initTestCase() {
   qtTestHandler = qInstallMessageHandler(CountExpectedWarnings);
   QTemporaryDir folder;
   QVERIFY(MakeSoundFiles(folder.path(), SoundFiles::Good));
-  QtSoundPlayer player(folder.path());
-  player.Preload();
-  player.Play("click");
-  QTRY_VERIFY(player.IsReady("click"));
+  const auto player = trixola::MakeSoundPlayer(folder.path());
+  player->Play(SoundEffect::Click);
+  QVERIFY(player->Loaded(SoundEffect::Click));
 
   QVERIFY(desktop_.isValid());
   QVERIFY(QDir(desktop_.path()).mkpath("bin"));
@@ -355,7 +350,7 @@ void FailureInjection::brokenSoundFiles_data() {
   QTest::newRow("200 MB each") << SoundFiles::Huge;
 }
 
-// The real Qt player on a folder of broken files, loaded ahead as the
+// The game's player on a folder of broken files, started ahead as the
 // program does it, then played through the window.
 void FailureInjection::brokenSoundFiles() {
   QFETCH(SoundFiles, files);
@@ -365,20 +360,18 @@ void FailureInjection::brokenSoundFiles() {
 
   const long residentBefore = ResidentKiB();
   {
-    QtSoundPlayer player(folder.path());
-    WindowDriver window(player);
+    const auto player = trixola::MakeSoundPlayer(folder.path());
+    WindowDriver window(*player);
     QElapsedTimer clock;
     clock.start();
-    player.Preload();
+    player->Start();
     const double preloadMs = static_cast<double>(clock.nsecsElapsed()) / 1e6;
     qInfo("preload %.3f ms", preloadMs);
     QVERIFY2(preloadMs < kMaxLimitMs, "loading the sounds held up the window");
     CheckGameGoesOn(window, QTest::currentDataTag());
     // Good files are decoded and ready; no broken one is taken for good.
     const bool good = files == SoundFiles::Good || files == SoundFiles::GoodWithNotes;
-    for (std::string_view name : QtSoundPlayer::kGameSounds) {
-      QTRY_COMPARE(player.IsReady(name), good);
-    }
+    for (SoundEffect effect : trixola::kSoundEffects) QCOMPARE(player->Loaded(effect), good);
     const long growth = ResidentKiB() - residentBefore;
     qInfo("resident memory grew by %ld KiB", growth);
     QVERIFY2(growth < kMemoryGrowthLimitKiB, "the sound files were loaded whole");

@@ -30,8 +30,9 @@ class SoundRecorder : public SoundPlayer {
   };
 
   void Watch(const bool& sound) { sound_ = &sound; }
-  void Play(std::string_view name) override {
-    requests.push_back({std::string(name), sound_ != nullptr && *sound_});
+  void Play(SoundEffect effect) override {
+    requests.push_back(
+        {SoundFileName(effect).chopped(4).toStdString(), sound_ != nullptr && *sound_});
   }
 
   std::vector<Request> requests;

@@ -1,5 +1,5 @@
 // Soak: many whole matches through the real game window on the offscreen
-// platform, with real mouse and key input and the real Qt sound player on
+// platform, with real mouse and key input and the game's sound player on
 // the .wav files beside this program, as the game finds its own. Reports
 // the resident memory before the first match, after 1000 and at the end,
 // and the matches per second; fails when a match goes wrong or when memory
@@ -20,7 +20,7 @@
 #include <string>
 #include <vector>
 
-#include "sound/qt_sound_player.h"
+#include "sound/sound_player.h"
 #include "tests/reliability/window_driver.h"
 #include "tests/reliability/window_resident_memory.h"
 
@@ -108,12 +108,12 @@ int main(int argc, char** argv) {
     return 2;
   }
 
-  trixola::QtSoundPlayer sound;  // the .wav files beside this program
-  WindowDriver window(sound);
-  sound.Preload();
+  const auto sound = trixola::MakeSoundPlayer();  // the .wav files beside this program
+  WindowDriver window(*sound);
+  sound->Start();
   QTest::qWait(200);
   int ready = 0;
-  for (std::string_view name : trixola::QtSoundPlayer::kGameSounds) ready += sound.IsReady(name);
+  for (trixola::SoundEffect effect : trixola::kSoundEffects) ready += sound->Loaded(effect);
 
   const long before = ResidentKiB();
   long afterFirst = -1;

@@ -17,7 +17,7 @@ namespace trixola::testing {
 
 class RecordingSoundPlayer : public SoundPlayer {
  public:
-  void Play(std::string_view name) override { played.append(QString::fromUtf8(name)); }
+  void Play(SoundEffect effect) override { played.append(SoundFileName(effect).chopped(4)); }
   QStringList played;
 };
 
