@@ -40,6 +40,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -164,6 +165,29 @@ int Check(const QStringList& args) {
   return ok ? 0 : 1;
 }
 
+// The shared libraries mapped into this process.
+std::set<QString> Libraries() {
+  std::set<QString> libraries;
+  QFile maps(QStringLiteral("/proc/self/maps"));
+  if (!maps.open(QIODevice::ReadOnly)) return libraries;
+  for (const QByteArray& line : maps.readAll().split('\n')) {
+    const qsizetype slash = line.indexOf('/');
+    if (slash >= 0 && line.contains(".so")) libraries.insert(QString::fromUtf8(line.mid(slash)));
+  }
+  return libraries;
+}
+
+// Prints how many libraries `now` has beyond `before`, and their names.
+void PrintNewLibraries(const char* when, const std::set<QString>& before,
+                       const std::set<QString>& now) {
+  QStringList added;
+  for (const QString& library : now) {
+    if (before.count(library) == 0) added.append(library.section('/', -1));
+  }
+  std::printf("libraries %s: %zu more (%s)\n", when, static_cast<std::size_t>(added.size()),
+              qPrintable(added.join(' ')));
+}
+
 // Carries out the commands read from standard input.
 class Driver : public QObject {
  public:
@@ -260,14 +284,19 @@ int main(int argc, char** argv) {
                  "usage: sound_probe play FOLDER | check RECORDING TIMELINE FOLDER EXPECT...\n");
     return 2;
   }
+  const std::set<QString> atLaunch = Libraries();
   const auto player = trixola::MakeSoundPlayer(args[1]);
   QElapsedTimer clock;
   clock.start();
   player->Start();
-  std::printf("started in %.3f ms\n", static_cast<double>(clock.nsecsElapsed()) / 1e6);
+  std::printf("started in %.3f ms, %zu libraries at launch\n",
+              static_cast<double>(clock.nsecsElapsed()) / 1e6, atLaunch.size());
+  const std::set<QString> started = Libraries();
+  PrintNewLibraries("loaded by Start", atLaunch, started);
   std::fflush(stdout);
   Driver driver(*player);
   QApplication::exec();
+  PrintNewLibraries("loaded by the effects played", started, Libraries());
   if (driver.slow) std::printf("FAIL: a Play call took more than %.0f ms\n", kSlowPlayMs);
   return driver.slow ? 1 : 0;
 }
