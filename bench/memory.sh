@@ -4,8 +4,14 @@
 #   bench/memory.sh [MATCHES]   (default 1000)
 # Leaves a screenshot of the window at the end (the score shows the matches
 # played) in ${TMPDIR:-/tmp}/trixola-memory.png when ImageMagick is there.
+# SOUND_SERVER=pulseaudio runs both programs beside a private PulseAudio
+# server (null sink), so that the game's player connects and plays.
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 matches=${1:-1000}
+if [[ ${SOUND_SERVER:-} == pulseaudio ]]; then
+  start_pulse || { echo "bench: pulseaudio is not installed" >&2; exit 2; }
+  echo "with a private PulseAudio server (null sink)"
+fi
 warmup=$((matches < 100 ? matches : 100))
 machine_load
 

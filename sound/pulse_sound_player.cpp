@@ -4,7 +4,9 @@
 // libpulse is opened with dlopen when the player starts, after the window's
 // first frame, so that neither it nor the two dozen libraries it brings
 // (libsndfile and its codecs among them) are loaded before the window is
-// up. The five files are read into memory at the same time.
+// up. The five files are checked at the same time; their samples are read
+// only while an effect plays, straight into the memory shared with the
+// server, so the game holds no copy of them.
 //
 // Each effect is a playback stream of its own: the samples are written
 // whole, the stream is drained (which also starts a sound shorter than the
@@ -24,6 +26,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <algorithm>
 #include <array>
 #include <atomic>
 #include <optional>
@@ -60,6 +63,8 @@ using Clock = std::chrono::steady_clock;
   X(pa_stream_set_state_callback)  \
   X(pa_stream_set_write_callback)  \
   X(pa_stream_connect_playback)    \
+  X(pa_stream_begin_write)         \
+  X(pa_stream_cancel_write)        \
   X(pa_stream_write)               \
   X(pa_stream_drain)               \
   X(pa_stream_disconnect)          \
@@ -172,7 +177,7 @@ void PulseSoundPlayer::Start() {
   const QDir folder(folder_.isEmpty() ? QCoreApplication::applicationDirPath() : folder_);
   for (SoundEffect effect : kSoundEffects) {
     const QByteArray path = QFile::encodeName(folder.filePath(SoundFileName(effect)));
-    waves_[static_cast<std::size_t>(effect)] = ReadWave(path.toStdString());
+    waves_[static_cast<std::size_t>(effect)] = InspectWave(path.toStdString());
   }
   pa_ = PulseLibrary::Get();
   if (pa_ == nullptr) return;  // no libpulse: silence
@@ -276,16 +281,30 @@ void PulseSoundPlayer::StopStream() {
 
 void PulseSoundPlayer::Write(pa_stream* stream, std::size_t bytes) {
   if (stream != stream_ || draining_) return;
-  const std::size_t left = playing_->samples.size() - written_;
-  const std::size_t now = bytes < left ? bytes : left;
-  if (now > 0 && pa_->pa_stream_write(stream, playing_->samples.data() + written_, now, nullptr, 0,
-                                      PA_SEEK_RELATIVE) < 0) {
-    StopStream();
-    return;
+  const auto total = static_cast<std::size_t>(playing_->data_bytes);
+  while (bytes > 0 && written_ < total) {
+    std::size_t now = std::min(bytes, total - written_);
+    void* buffer = nullptr;
+    if (pa_->pa_stream_begin_write(stream, &buffer, &now) < 0 || buffer == nullptr) {
+      StopStream();
+      return;
+    }
+    // The file went away or changed since the player started: the effect
+    // ends here.
+    if (!ReadWaveSamples(*playing_, static_cast<std::int64_t>(written_), buffer, now)) {
+      pa_->pa_stream_cancel_write(stream);
+      StopStream();
+      return;
+    }
+    if (pa_->pa_stream_write(stream, buffer, now, nullptr, 0, PA_SEEK_RELATIVE) < 0) {
+      StopStream();
+      return;
+    }
+    if (written_ == 0) handed_over_.store(Clock::now().time_since_epoch().count());
+    written_ += now;
+    bytes -= now;
   }
-  if (written_ == 0) handed_over_.store(Clock::now().time_since_epoch().count());
-  written_ += now;
-  if (written_ < playing_->samples.size()) return;
+  if (written_ < total) return;
   // Draining starts a stream that holds less than the server's pre-buffer,
   // and tells when the last sample has been played.
   draining_ = true;

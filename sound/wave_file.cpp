@@ -43,7 +43,13 @@ class File {
     if (fd_ >= 0) ::close(fd_);
   }
 
-  int fd() const { return fd_; }
+  // The size of the file, or -1 when it could not be opened or is not a
+  // regular file.
+  std::int64_t RegularSize() const {
+    struct stat info {};
+    if (fd_ < 0 || ::fstat(fd_, &info) != 0 || !S_ISREG(info.st_mode)) return -1;
+    return info.st_size;
+  }
 
   // Reads exactly `length` bytes at `offset`.
   bool ReadAt(std::int64_t offset, void* to, std::size_t length) const {
@@ -106,17 +112,13 @@ int Wave::BytesPerSample() const {
 
 double Wave::Seconds() const {
   const double frame = BytesPerSample() * channels;
-  return rate == 0 || frame == 0 ? 0.0 : static_cast<double>(samples.size()) / frame / rate;
+  return rate == 0 || frame == 0 ? 0.0 : static_cast<double>(data_bytes) / frame / rate;
 }
 
-std::optional<Wave> ReadWave(const std::string& path, std::string* why) {
+std::optional<Wave> InspectWave(const std::string& path, std::string* why) {
   const File file(path);
-  if (file.fd() < 0) return Fail(why, "cannot be opened");
-  struct stat info {};
-  if (::fstat(file.fd(), &info) != 0 || !S_ISREG(info.st_mode)) {
-    return Fail(why, "not a regular file");
-  }
-  const std::int64_t size = info.st_size;
+  const std::int64_t size = file.RegularSize();
+  if (size < 0) return Fail(why, "cannot be opened or not a regular file");
   if (size > kLargestWaveBytes) return Fail(why, "too big for a sound effect");
 
   std::array<unsigned char, 12> head{};
@@ -155,21 +157,37 @@ std::optional<Wave> ReadWave(const std::string& path, std::string* why) {
     } else if (std::memcmp(chunk.data(), "data", 4) == 0) {
       if (!encoding) return Fail(why, "sound data before its format");
       Wave wave;
+      wave.path = path;
       wave.encoding = *encoding;
       wave.rate = rate;
       wave.channels = static_cast<std::uint8_t>(channels);
       const std::int64_t frame = static_cast<std::int64_t>(wave.BytesPerSample()) * channels;
-      const std::int64_t whole = length / frame * frame;
-      if (whole == 0) return Fail(why, "no samples");
-      wave.samples.resize(static_cast<std::size_t>(whole));
-      if (!file.ReadAt(body, wave.samples.data(), wave.samples.size())) {
-        return Fail(why, "cut short");
-      }
+      wave.data_at = body;
+      wave.data_bytes = length / frame * frame;
+      if (wave.data_bytes == 0) return Fail(why, "no samples");
       return wave;
     }
     at = body + length + (length & 1);  // chunks are padded to an even length
   }
   return Fail(why, "no sound data");
+}
+
+bool ReadWaveSamples(const Wave& wave, std::int64_t offset, void* to, std::size_t length) {
+  if (offset < 0 || offset + static_cast<std::int64_t>(length) > wave.data_bytes) return false;
+  const File file(wave.path);
+  const std::int64_t size = file.RegularSize();
+  return size >= wave.data_at + wave.data_bytes && size <= kLargestWaveBytes &&
+         file.ReadAt(wave.data_at + offset, to, length);
+}
+
+std::optional<Wave> ReadWave(const std::string& path, std::string* why) {
+  std::optional<Wave> wave = InspectWave(path, why);
+  if (!wave) return wave;
+  wave->samples.resize(static_cast<std::size_t>(wave->data_bytes));
+  if (!ReadWaveSamples(*wave, 0, wave->samples.data(), wave->samples.size())) {
+    return Fail(why, "cut short");
+  }
+  return wave;
 }
 
 }  // namespace trixola

@@ -15,7 +15,12 @@ struct Wave {
   Encoding encoding = Encoding::S16LE;
   std::uint32_t rate = 0;
   std::uint8_t channels = 0;
-  // The samples, interleaved, a whole number of frames.
+  std::string path;
+  // Where the samples lie in the file, and how many bytes of them: a whole
+  // number of frames.
+  std::int64_t data_at = 0;
+  std::int64_t data_bytes = 0;
+  // The samples, interleaved, when read with ReadWave.
   std::vector<char> samples;
 
   int BytesPerSample() const;
@@ -26,10 +31,17 @@ struct Wave {
 // one of the game's effects, which last a second or so.
 inline constexpr std::int64_t kLargestWaveBytes = 16 * 1024 * 1024;
 
-// The sound in the file at `path`, or nothing (with the reason in `why`)
-// when it is not a regular file, is bigger than kLargestWaveBytes, is not a
-// RIFF WAVE file, holds anything but 8/16/24/32-bit integer or 32-bit float
-// PCM, has no samples or is cut short.
+// The sound in the file at `path`, without its samples, or nothing (with
+// the reason in `why`) when it is not a regular file, is bigger than
+// kLargestWaveBytes, is not a RIFF WAVE file, holds anything but 8/16/24/32-
+// bit integer or 32-bit float PCM, has no samples or is cut short.
+std::optional<Wave> InspectWave(const std::string& path, std::string* why = nullptr);
+
+// Reads `length` bytes of the samples, from byte `offset` of them, into `to`.
+// False when the file is no longer there as InspectWave found it.
+bool ReadWaveSamples(const Wave& wave, std::int64_t offset, void* to, std::size_t length);
+
+// InspectWave, and all the samples read into `samples`.
 std::optional<Wave> ReadWave(const std::string& path, std::string* why = nullptr);
 
 }  // namespace trixola
