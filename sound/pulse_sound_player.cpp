@@ -41,6 +41,11 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
+// Connection attempts are at least this far apart: a desktop's sound server
+// takes longer than this to restart, and without one a quick run of clicks
+// does not make a context each.
+constexpr std::chrono::milliseconds kRetryInterval{1000};
+
 // The libpulse functions the player calls, looked up after dlopen.
 #define TRIXOLA_PULSE_FUNCTIONS(X) \
   X(pa_threaded_mainloop_new)      \
@@ -70,7 +75,8 @@ using Clock = std::chrono::steady_clock;
   X(pa_stream_disconnect)          \
   X(pa_stream_unref)               \
   X(pa_stream_get_state)           \
-  X(pa_operation_unref)
+  X(pa_operation_unref)            \
+  X(pa_mainloop_api_once)
 
 struct PulseLibrary {
 #define TRIXOLA_PULSE_POINTER(name) decltype(&::name) name = nullptr;
@@ -132,6 +138,11 @@ class PulseSoundPlayer : public GameSoundPlayer {
 
  private:
   // Everything below runs with the mainloop's lock held.
+  // Connect on libpulse's thread: making a context reads the client
+  // configuration (and on X11 opens a display connection), milliseconds
+  // the window's thread does not wait for.
+  void ConnectSoon();
+  static void OnConnectNow(pa_mainloop_api* api, void* self);
   void Connect();
   void DropContext();
   void StartStream(SoundEffect effect);
@@ -140,6 +151,8 @@ class PulseSoundPlayer : public GameSoundPlayer {
 
   static void OnContextState(pa_context* context, void* self);
   static void OnStreamState(pa_stream* stream, void* self);
+  // A stream replaced before the server had created it.
+  static void OnLeftStreamState(pa_stream* stream, void* self);
   static void OnWritable(pa_stream* stream, std::size_t bytes, void* self);
   static void OnDrained(pa_stream* stream, int success, void* self);
 
@@ -153,6 +166,8 @@ class PulseSoundPlayer : public GameSoundPlayer {
   pa_context* context_ = nullptr;
   // The effect asked for while the context connects; played once it is up.
   std::optional<SoundEffect> pending_;
+  bool connect_soon_ = false;
+  Clock::time_point next_try_;
   pa_stream* stream_ = nullptr;
   const Wave* playing_ = nullptr;
   std::size_t written_ = 0;
@@ -188,7 +203,7 @@ void PulseSoundPlayer::Start() {
     return;
   }
   pa_->pa_threaded_mainloop_lock(mainloop_);
-  Connect();
+  ConnectSoon();
   pa_->pa_threaded_mainloop_unlock(mainloop_);
 }
 
@@ -208,18 +223,34 @@ void PulseSoundPlayer::Play(SoundEffect effect) {
         context_ != nullptr ? pa_->pa_context_get_state(context_) : PA_CONTEXT_FAILED;
     if (state == PA_CONTEXT_READY) {
       StartStream(effect);
-    } else {
-      // Not connected, or the server went away since: connect (again) and
+    } else if (PA_CONTEXT_IS_GOOD(state) || connect_soon_) {
+      pending_ = effect;  // played when the server answers
+    } else if (Clock::now() >= next_try_) {
+      // The server went away since, or was not there: connect again and
       // play the effect when the server answers.
-      if (!PA_CONTEXT_IS_GOOD(state)) Connect();
-      if (context_ != nullptr) pending_ = effect;
+      ConnectSoon();
+      pending_ = effect;
     }
   }
   pa_->pa_threaded_mainloop_unlock(mainloop_);
 }
 
+void PulseSoundPlayer::ConnectSoon() {
+  connect_soon_ = true;
+  pa_->pa_mainloop_api_once(pa_->pa_threaded_mainloop_get_api(mainloop_), &OnConnectNow, this);
+}
+
+void PulseSoundPlayer::OnConnectNow(pa_mainloop_api* /*api*/, void* self) {
+  auto* player = static_cast<PulseSoundPlayer*>(self);
+  player->connect_soon_ = false;
+  player->Connect();
+}
+
 void PulseSoundPlayer::Connect() {
   DropContext();
+  // No sooner than this again, however often effects are asked for while
+  // no server answers.
+  next_try_ = Clock::now() + kRetryInterval;
   pa_proplist* properties = pa_->pa_proplist_new();
   pa_->pa_proplist_sets(properties, PA_PROP_APPLICATION_NAME, "Trixola");
   pa_->pa_proplist_sets(properties, PA_PROP_APPLICATION_ID, "org.trixola.Trixola");
@@ -232,6 +263,7 @@ void PulseSoundPlayer::Connect() {
   // No autospawn: the desktop runs the sound server, the game does not.
   if (pa_->pa_context_connect(context_, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) < 0) {
     DropContext();
+    pending_.reset();
   }
 }
 
@@ -271,12 +303,19 @@ void PulseSoundPlayer::StartStream(SoundEffect effect) {
 
 void PulseSoundPlayer::StopStream() {
   if (stream_ == nullptr) return;
-  pa_->pa_stream_set_state_callback(stream_, nullptr, nullptr);
-  pa_->pa_stream_set_write_callback(stream_, nullptr, nullptr);
-  if (PA_STREAM_IS_GOOD(pa_->pa_stream_get_state(stream_))) pa_->pa_stream_disconnect(stream_);
-  pa_->pa_stream_unref(stream_);
-  stream_ = nullptr;
+  pa_stream* stream = std::exchange(stream_, nullptr);
   playing_ = nullptr;
+  pa_->pa_stream_set_write_callback(stream, nullptr, nullptr);
+  if (pa_->pa_stream_get_state(stream) == PA_STREAM_CREATING) {
+    // The server has not answered the stream's creation yet, and it can
+    // only be disconnected once it has: let it go when it is ready (or
+    // failed). Otherwise it would stay open on the server, and here.
+    pa_->pa_stream_set_state_callback(stream, &OnLeftStreamState, this);
+    return;
+  }
+  pa_->pa_stream_set_state_callback(stream, nullptr, nullptr);
+  if (PA_STREAM_IS_GOOD(pa_->pa_stream_get_state(stream))) pa_->pa_stream_disconnect(stream);
+  pa_->pa_stream_unref(stream);
 }
 
 void PulseSoundPlayer::Write(pa_stream* stream, std::size_t bytes) {
@@ -330,6 +369,17 @@ void PulseSoundPlayer::OnStreamState(pa_stream* stream, void* self) {
   auto* player = static_cast<PulseSoundPlayer*>(self);
   if (stream == player->stream_ && !PA_STREAM_IS_GOOD(player->pa_->pa_stream_get_state(stream))) {
     player->StopStream();
+  }
+}
+
+void PulseSoundPlayer::OnLeftStreamState(pa_stream* stream, void* self) {
+  const PulseLibrary& pa = *static_cast<PulseSoundPlayer*>(self)->pa_;
+  const pa_stream_state_t state = pa.pa_stream_get_state(stream);
+  if (state == PA_STREAM_READY) {
+    pa.pa_stream_disconnect(stream);  // comes back here as terminated
+  } else if (!PA_STREAM_IS_GOOD(state)) {
+    pa.pa_stream_set_state_callback(stream, nullptr, nullptr);
+    pa.pa_stream_unref(stream);
   }
 }
 

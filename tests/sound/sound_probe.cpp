@@ -7,6 +7,7 @@
 //       play EFFECT...   Play each, in this order, in one event-loop turn
 //                        (EFFECT: click, level, youwon, compwon, draw)
 //       mark             a stretch in which nothing is asked for
+//       burst N EFFECT   Play N times, 2 ms apart; prints the resident memory
 //       timeline FILE    from now on notes plays and marks in FILE
 //       quit
 //     Each play and mark is noted in the timeline as "MS WHAT" (ms since the
@@ -232,6 +233,27 @@ class Driver : public QObject {
       timeline_.close();
       timeline_.setFileName(words[1]);
       if (!timeline_.open(QIODevice::WriteOnly | QIODevice::Truncate)) std::exit(2);
+    } else if (words[0] == "burst" && words.size() == 3) {
+      // Play N times, 2 ms apart, as quick clicks would; then the resident
+      // memory, to see whether playing leaves anything behind.
+      const std::optional<SoundEffect> effect = EffectNamed(words[2]);
+      if (!effect) std::exit(2);
+      for (int i = 0; i < words[1].toInt(); ++i) {
+        player_.Play(*effect);
+        QElapsedTimer gap;
+        gap.start();
+        while (gap.elapsed() < 2) QCoreApplication::processEvents(QEventLoop::AllEvents, 1);
+      }
+      QFile status(QStringLiteral("/proc/self/status"));
+      if (status.open(QIODevice::ReadOnly)) {
+        for (const QByteArray& line : status.readAll().split('\n')) {
+          if (line.startsWith("VmRSS") || line.startsWith("RssAnon")) {
+            std::printf("%s ", line.simplified().constData());
+          }
+        }
+      }
+      std::printf("after %s plays\n", qPrintable(words[1]));
+      std::fflush(stdout);
     } else if (words[0] == "mark") {
       Note(QStringLiteral("-"), Now());
     } else if (words[0] == "play") {
