@@ -50,7 +50,8 @@ class WaveFileTest : public ::testing::TestWithParam<Case> {
     std::ofstream(path_, std::ios::binary) << bytes;
     return path_;
   }
-  std::string path_ = testing::TempDir() + "trixola_wave_test.wav";
+  // One file a process: ctest runs the cases side by side.
+  std::string path_ = testing::TempDir() + "trixola_wave_" + std::to_string(::getpid()) + ".wav";
   void TearDown() override { std::filesystem::remove_all(path_); }
 };
 
