@@ -139,8 +139,8 @@ class PulseSoundPlayer : public GameSoundPlayer {
  private:
   // Everything below runs with the mainloop's lock held.
   // Connect on libpulse's thread: making a context reads the client
-  // configuration (and on X11 opens a display connection), milliseconds
-  // the window's thread does not wait for.
+  // configuration and tries the places a server may be, milliseconds the
+  // window's thread does not wait for.
   void ConnectSoon();
   static void OnConnectNow(pa_mainloop_api* api, void* self);
   void Connect();
