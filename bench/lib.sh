@@ -127,7 +127,7 @@ start_pulse() {
   local dir
   dir=$(mktemp -d)
   pulseaudio -n --daemonize=no --exit-idle-time=-1 --use-pid-file=no \
-    -L module-null-sink -L "module-native-protocol-unix socket=$dir/native auth-anonymous=1" \
+    -L "module-null-sink norewinds=1" -L "module-native-protocol-unix socket=$dir/native auth-anonymous=1" \
     >"$dir/log" 2>&1 &
   PIDS+=($!)
   for _ in $(seq 50); do [[ -S "$dir/native" ]] && break; sleep 0.1; done

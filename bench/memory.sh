@@ -4,8 +4,14 @@
 #   bench/memory.sh [MATCHES]   (default 1000)
 # Leaves a screenshot of the window at the end (the score shows the matches
 # played) in ${TMPDIR:-/tmp}/trixola-memory.png when ImageMagick is there.
+# SOUND_SERVER=pulseaudio runs both programs beside a private PulseAudio
+# server (null sink), so that the game's player connects and plays.
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 matches=${1:-1000}
+if [[ ${SOUND_SERVER:-} == pulseaudio ]]; then
+  start_pulse || { echo "bench: pulseaudio is not installed" >&2; exit 2; }
+  echo "with a private PulseAudio server (null sink)"
+fi
 warmup=$((matches < 100 ? matches : 100))
 machine_load
 
@@ -22,8 +28,11 @@ read -r start_empty start_empty_anon <<<"$(rss "$empty")"
 
 # One match at "Easy": 5, 6, 9 (the computer wins), then a click on "New Game"
 # (its Alt+N would animate the button and start the match 100 ms later).
-match="$(cell_click_args 5) $(cell_click_args 6) $(cell_click_args 9)"
-match+=" mousemove --window $WID $(((4680 + 1215 / 2) / 15)) $(((3720 + 495 / 2) / 15)) click --delay 0 1"
+# PACE=SECONDS waits that long after every click, as a quick player would,
+# instead of sending the clicks as fast as the X server takes them.
+pace=${PACE:+ sleep $PACE}
+match="$(cell_click_args 5)$pace $(cell_click_args 6)$pace $(cell_click_args 9)$pace"
+match+=" mousemove --window $WID $(((4680 + 1215 / 2) / 15)) $(((3720 + 495 / 2) / 15)) click --delay 0 1$pace"
 play() {  # play COUNT matches, 50 to an xdotool call
   local left=$1 batch words
   while ((left > 0)); do

@@ -3,7 +3,7 @@
 # frame that answers it is painted and taken in by the X server (Xvfb, xcb
 # platform), in-process, at QT_SCALE_FACTOR 1 and 2; beside it the same
 # repaint of a plain black widget in the same process (the floor). Then with
-# the Qt Multimedia sound player, with no sound server and, when pulseaudio
+# the game's sound player, with no sound server and, when pulseaudio
 # is installed, with a private PulseAudio server (null sink).
 #   bench/response.sh [CLICKS]   (default 1000)
 SCREEN=${SCREEN:-2560x1600x24}  # room for the window at scale 2
@@ -17,10 +17,10 @@ for scale in 1 2; do
   echo " QT_SCALE_FACTOR=$scale, silent sound player"
   QT_SCALE_FACTOR=$scale "$RESPONSE" "$clicks"
 done
-echo " QT_SCALE_FACTOR=1, Qt Multimedia player, no sound server"
+echo " QT_SCALE_FACTOR=1, the game's player, no sound server"
 "$RESPONSE" "$clicks" --sound 2>/dev/null
 if start_pulse; then
-  echo " QT_SCALE_FACTOR=1, Qt Multimedia player, PulseAudio server (null sink)"
+  echo " QT_SCALE_FACTOR=1, the game's player, PulseAudio server (null sink)"
   "$RESPONSE" "$clicks" --sound 2>/dev/null
 fi
 echo "  goals: median <= 2 ms, max of 1000 <= 8 ms"

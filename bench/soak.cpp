@@ -16,7 +16,7 @@
 #include <cstdlib>
 
 #include "game_window.h"
-#include "qt_sound_player.h"
+#include "sound_player.h"
 
 namespace {
 
@@ -47,9 +47,10 @@ int main(int argc, char** argv) {
   const long matches = argc > 1 ? std::atol(argv[1]) : 100000;
   const long maxGrowth = argc > 2 ? std::atol(argv[2]) : 1024;
 
-  trixola::QtSoundPlayer sound;
-  trixola::GameWindow window(sound);
+  const auto sound = trixola::MakeSoundPlayer();
+  trixola::GameWindow window(*sound);
   window.show();
+  trixola::StartAfterFirstFrame(*sound, window);
   window.activateWindow();
   if (!QTest::qWaitForWindowActive(&window)) return 2;
   QAccessibleInterface* banner = QAccessible::queryAccessibleInterface(&window)->child(0);

@@ -3,14 +3,14 @@
 
 #include <QApplication>
 #include <QByteArray>
-#include <QTimer>
 #include <cstdio>
+#include <memory>
 #include <optional>
 #include <vector>
 
 #include "command_line.h"
 #include "game_window.h"
-#include "qt_sound_player.h"
+#include "sound_player.h"
 
 namespace {
 
@@ -129,12 +129,12 @@ int main(int argc, char* argv[]) {
   QApplication::setApplicationName(QStringLiteral("trixola"));
   QGuiApplication::setDesktopFileName(QStringLiteral("org.trixola.Trixola"));
 
-  trixola::QtSoundPlayer sound;
-  trixola::GameWindow window(sound);
+  const std::unique_ptr<trixola::GameSoundPlayer> sound = trixola::MakeSoundPlayer();
+  trixola::GameWindow window(*sound);
   window.CentreOnScreen();
   window.show();
-  // The sound effects load once the window is up, so start-up stays quick.
-  QTimer::singleShot(0, &sound, [&sound] { sound.Preload(); });
+  // The sound system loads once the window is up, so start-up stays quick.
+  trixola::StartAfterFirstFrame(*sound, window);
 
   return QApplication::exec();
 }

@@ -53,7 +53,7 @@ field() { dpkg-deb -f "$deb" "$1"; }
 [[ $(field Package) == trixola ]] || fail "Package is '$(field Package)'"
 [[ $(field Version) == "$version" ]] || fail "Version is '$(field Version)', not $version"
 [[ $(field Section) == games ]] || fail "Section is '$(field Section)', not games"
-for dependency in fonts-liberation libqt6widgets6 libqt6svg6 libqt6multimedia6; do
+for dependency in fonts-liberation libqt6widgets6 libqt6svg6 libpulse0; do
   [[ ", $(field Depends) " =~ [,\ ]$dependency[\ ,] ]] ||
     fail "Depends lacks $dependency: $(field Depends)"
 done
