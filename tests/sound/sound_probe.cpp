@@ -9,6 +9,9 @@
 //       mark             a stretch in which nothing is asked for
 //       burst N EFFECT   Play N times, 2 ms apart; prints the resident memory
 //       timeline FILE    from now on notes plays and marks in FILE
+//       key CELL         presses the key of CELL (1..9) in the game window,
+//                        made at the first key with this player: noted as
+//                        the effects the window asked for
 //       quit
 //     Each play and mark is noted in the timeline as "MS WHAT" (ms since the
 //     probe started). Prints how long each Play call took and when the
@@ -33,6 +36,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QKeyEvent>
 #include <QSocketNotifier>
 #include <QTextStream>
 #include <chrono>
@@ -40,11 +44,13 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <memory>
 #include <optional>
 #include <set>
 #include <string>
 #include <vector>
 
+#include "game_window.h"
 #include "sound_player.h"
 #include "wave_file.h"
 
@@ -189,6 +195,17 @@ void PrintNewLibraries(const char* when, const std::set<QString>& before,
               qPrintable(added.join(' ')));
 }
 
+// Passes the window's effects on to the player and keeps their names.
+struct Listening : trixola::SoundPlayer {
+  explicit Listening(trixola::SoundPlayer& player) : player(player) {}
+  void Play(SoundEffect effect) override {
+    asked.append(trixola::SoundFileName(effect).chopped(4));
+    player.Play(effect);
+  }
+  trixola::SoundPlayer& player;
+  QStringList asked;
+};
+
 // Carries out the commands read from standard input.
 class Driver : public QObject {
  public:
@@ -254,6 +271,20 @@ class Driver : public QObject {
       }
       std::printf("after %s plays\n", qPrintable(words[1]));
       std::fflush(stdout);
+    } else if (words[0] == "key" && words.size() == 2 && words[1].toInt() >= 1 &&
+               words[1].toInt() <= 9) {
+      if (!window_) {
+        window_ = std::make_unique<trixola::GameWindow>(listening_);
+        window_->show();
+      }
+      listening_.asked.clear();
+      const double at = Now();
+      QKeyEvent press(QEvent::KeyPress, Qt::Key_0 + words[1].toInt(), Qt::NoModifier, words[1]);
+      QCoreApplication::sendEvent(window_.get(), &press);
+      Note(listening_.asked.join(' '), at);
+      std::printf("key %s: the window asked for %s\n", qPrintable(words[1]),
+                  qPrintable(listening_.asked.join(' ')));
+      std::fflush(stdout);
     } else if (words[0] == "mark") {
       Note(QStringLiteral("-"), Now());
     } else if (words[0] == "play") {
@@ -289,6 +320,8 @@ class Driver : public QObject {
   }
 
   trixola::GameSoundPlayer& player_;
+  Listening listening_{player_};
+  std::unique_ptr<trixola::GameWindow> window_;
   QSocketNotifier input_;
   QElapsedTimer clock_;
   QByteArray pending_;

@@ -6,7 +6,7 @@
 # outputs, "one" (the default) and "two", records both, and plays what the
 # window asks for in a match: each effect alone, a click and the result in
 # one turn, a stretch with the sound switch off, a long effect replaced by a
-# newer one. Then the default output changes to "two"; then the server goes
+# newer one, and a match played with keys in the game window. Then the default output changes to "two"; then the server goes
 # away (a Play must still return at once) and comes back, and the next
 # effect must be heard. Exits 77 (skipped) when the server cannot start.
 set -uo pipefail
@@ -48,6 +48,10 @@ send play compwon; sleep 1.5
 send play draw; sleep 1.0
 send play youwon; sleep 0.3  # replaced while it plays
 send play level; sleep 0.6
+# The game window itself: a match lost at Easy, played with its keys.
+send key 5; sleep 0.5
+send key 6; sleep 0.5
+send key 9; sleep 1.5
 
 send timeline "$dir/two.txt"
 pactl set-default-sink two
@@ -78,7 +82,7 @@ check() {
   "$probe" check "$@" || status=1
 }
 check "a match on the default output" "$dir/one.raw" "$dir/one.txt" "$assets" \
-  click youwon level - compwon draw youwon~ level
+  click youwon level - compwon draw youwon~ level click click compwon
 check "after the default output changed" "$dir/two.raw" "$dir/two.txt" "$assets" click
 check "after the server came back" "$dir/after.raw" "$dir/after.txt" "$assets" youwon
 ((probe_status == 0)) || { echo "FAIL: the probe ended with status $probe_status"; status=1; }
