@@ -2,7 +2,6 @@
 
 #include <QCloseEvent>
 #include <QDesktopServices>
-#include <QFontMetrics>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -12,6 +11,7 @@
 #include <QUrl>
 
 #include "accessibility.h"
+#include "auto_size_label.h"
 #include "board_view.h"
 #include "cell_keys.h"
 #include "colours.h"
@@ -32,27 +32,25 @@ QPalette WithText(QPalette palette, const QColor& colour) {
   return palette;
 }
 
-QLabel* MakeLabel(QWidget* parent, QRect rect, const QFont& font, const QColor& colour) {
-  auto* label = new QLabel(parent);
+// Plain text in a font and colour, top left in its rectangle.
+template <typename Label>
+Label* Styled(Label* label, const QFont& font, const QColor& colour) {
   label->setTextFormat(Qt::PlainText);
   label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   label->setFont(font);
   label->setPalette(WithText(label->palette(), colour));
+  return label;
+}
+
+QLabel* MakeLabel(QWidget* parent, QRect rect, const QFont& font, const QColor& colour) {
+  QLabel* label = Styled(new QLabel(parent), font, colour);
   label->setGeometry(rect);
   return label;
 }
 
-// A label that takes the size of its caption, growing to the right and down
-// from where it stands; empty, it keeps its design size.
-void SetAutoSizeCaption(QLabel* label, QRect design, const QString& caption) {
-  label->setText(caption);
-  if (caption.isEmpty()) {
-    label->setGeometry(design);
-    return;
-  }
-  const QFontMetrics metrics(label->font());
-  label->setGeometry(
-      QRect(design.topLeft(), QSize(metrics.horizontalAdvance(caption), metrics.height())));
+AutoSizeLabel* MakeAutoSizeLabel(QWidget* parent, QRect design, const QFont& font,
+                                 const QColor& colour) {
+  return Styled(new AutoSizeLabel(design, parent), font, colour);
 }
 
 // An outline one pixel wide, inside the rectangle.
@@ -99,13 +97,14 @@ void GameWindow::CreateControls() {
   banner_->setAccessibleDescription(texts::kBannerDescription);
 
   // The row captions first, so that a growing count stands in front of them.
-  SetAutoSizeCaption(MakeLabel(this, {}, fonts::Bold(), colours::kRowCaption),
-                     layout::kComputerCaption, texts::kComputer);
-  SetAutoSizeCaption(MakeLabel(this, {}, fonts::Bold(), colours::kRowCaption), layout::kYouCaption,
-                     texts::kYou);
-  computerCount_ = MakeLabel(this, layout::kComputerCount, fonts::Bold(), colours::kWinCount);
-  playerCount_ = MakeLabel(this, layout::kPlayerCount, fonts::Bold(), colours::kWinCount);
-  drawCount_ = MakeLabel(this, layout::kDrawCount, fonts::Regular(), colours::kDrawCount);
+  MakeAutoSizeLabel(this, layout::kComputerCaption, fonts::Bold(), colours::kRowCaption)
+      ->SetCaption(texts::kComputer);
+  MakeAutoSizeLabel(this, layout::kYouCaption, fonts::Bold(), colours::kRowCaption)
+      ->SetCaption(texts::kYou);
+  computerCount_ =
+      MakeAutoSizeLabel(this, layout::kComputerCount, fonts::Bold(), colours::kWinCount);
+  playerCount_ = MakeAutoSizeLabel(this, layout::kPlayerCount, fonts::Bold(), colours::kWinCount);
+  drawCount_ = MakeAutoSizeLabel(this, layout::kDrawCount, fonts::Regular(), colours::kDrawCount);
   computerCount_->setAccessibleDescription(texts::ScoreDescription(Outcome::ComputerWon));
   playerCount_->setAccessibleDescription(texts::ScoreDescription(Outcome::PlayerWon));
   drawCount_->setAccessibleDescription(texts::ScoreDescription(Outcome::Draw));
@@ -134,7 +133,8 @@ void GameWindow::CreateControls() {
       new PictureButton(Picture::SoundSwitch, QAccessible::Button, layout::kSoundSwitch, this);
   soundSwitch_->setToolTip(texts::kSoundTip);
   soundSwitch_->setAccessibleDescription(texts::kSoundDescription);
-  soundCaption_ = MakeLabel(this, layout::kSoundCaption, fonts::Regular(), colours::kSoundCaption);
+  soundCaption_ =
+      MakeAutoSizeLabel(this, layout::kSoundCaption, fonts::Regular(), colours::kSoundCaption);
 
   for (QPushButton** button : {&newGame_, &exit_}) {
     const bool newGame = button == &newGame_;
@@ -228,20 +228,16 @@ void GameWindow::ShowState() {
   banner_->setPalette(WithText(banner_->palette(), colours::Banner(outcome)));
   banner_->setAccessibleName(banner_->text().trimmed());
 
-  const struct {
-    Outcome kind;
-    QLabel* label;
-    QRect design;
-  } counts[] = {{Outcome::ComputerWon, computerCount_, layout::kComputerCount},
-                {Outcome::PlayerWon, playerCount_, layout::kPlayerCount},
-                {Outcome::Draw, drawCount_, layout::kDrawCount}};
-  for (const auto& [kind, label, design] : counts) {
+  const std::pair<Outcome, AutoSizeLabel*> counts[] = {{Outcome::ComputerWon, computerCount_},
+                                                       {Outcome::PlayerWon, playerCount_},
+                                                       {Outcome::Draw, drawCount_}};
+  for (const auto& [kind, label] : counts) {
     const int count = game_.score().Count(kind);
-    SetAutoSizeCaption(label, design, texts::ScoreCaption(kind, count));
+    label->SetCaption(texts::ScoreCaption(kind, count));
     label->setAccessibleName(texts::ScoreName(kind, count));
   }
 
-  SetAutoSizeCaption(soundCaption_, layout::kSoundCaption, texts::SoundCaption(game_.IsSoundOn()));
+  soundCaption_->SetCaption(texts::SoundCaption(game_.IsSoundOn()));
   soundSwitch_->setAccessibleName(texts::SoundName(game_.IsSoundOn()));
   board_->Refresh();
 }
@@ -264,6 +260,12 @@ void GameWindow::MatchOver(Outcome) {
 }
 
 void GameWindow::paintEvent(QPaintEvent* event) {
+  if (!labelsFitted_) {
+    labelsFitted_ = true;
+    QTimer::singleShot(0, this, [this] {
+      for (AutoSizeLabel* label : findChildren<AutoSizeLabel*>()) label->StartFitting();
+    });
+  }
   QPainter painter(this);
   painter.fillRect(event->rect(), colours::kBackground);
   DrawFrame(painter, layout::kLevelFrame, colours::kLevelFrame);

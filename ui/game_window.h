@@ -19,6 +19,7 @@ class QRadioButton;
 
 namespace trixola {
 
+class AutoSizeLabel;
 class BoardView;
 class PictureButton;
 
@@ -60,17 +61,20 @@ class GameWindow : public QWidget, private GameListener {
   QTimer clock_{this};
   BoardView* board_ = nullptr;
   QLabel* banner_ = nullptr;
-  QLabel* computerCount_ = nullptr;
-  QLabel* playerCount_ = nullptr;
-  QLabel* drawCount_ = nullptr;
+  AutoSizeLabel* computerCount_ = nullptr;
+  AutoSizeLabel* playerCount_ = nullptr;
+  AutoSizeLabel* drawCount_ = nullptr;
   QLabel* clockCaption_ = nullptr;
-  QLabel* soundCaption_ = nullptr;
+  AutoSizeLabel* soundCaption_ = nullptr;
   QRadioButton* easy_ = nullptr;
   QRadioButton* hard_ = nullptr;
   PictureButton* soundSwitch_ = nullptr;
   PictureButton* credit_ = nullptr;
   QPushButton* newGame_ = nullptr;
   QPushButton* exit_ = nullptr;
+  // The auto-size labels are fitted to their captions once the first frame
+  // is out.
+  bool labelsFitted_ = false;
 };
 
 }  // namespace trixola

@@ -9,6 +9,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include "auto_size_label.h"
 #include "board_view.h"
 #include "cell_keys.h"
 #include "game_window.h"
@@ -185,6 +186,12 @@ void WindowTest::matches() {
   QTEST(w.heard.letters, "heard");
   QCOMPARE(QApplication::focusWidget(), w.Widget(kNewGame));
   QVERIFY(!w.ClockRunning());
+  // The counts, like every caption that sizes itself, are as wide as their
+  // text once the window has been shown.
+  for (const QLabel* label : w.window.findChildren<AutoSizeLabel*>()) {
+    if (label->text().isEmpty()) continue;
+    QTRY_COMPARE(label->width(), label->fontMetrics().horizontalAdvance(label->text()));
+  }
   for (int cell = 1; cell <= 9; ++cell) {
     QVERIFY(w.Child(kCell1 + cell - 1)->state().disabled);
     Play(w, input, cell);
