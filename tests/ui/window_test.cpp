@@ -3,6 +3,7 @@
 // it shows is read back from its widgets, its accessible tree and its pixels.
 #include <QAccessible>
 #include <QApplication>
+#include <QDesktopServices>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -93,6 +94,17 @@ void Play(Window& w, Input input, int cell) {
   }
 }
 
+// Stands in for the desktop's mail program.
+class LinkHandler : public QObject {
+  Q_OBJECT
+
+ public slots:
+  void open(const QUrl& url) { links.append(url); }
+
+ public:
+  QList<QUrl> links;
+};
+
 }  // namespace
 
 class WindowTest : public QObject {
@@ -108,6 +120,7 @@ class WindowTest : public QObject {
   void controlsKeepTheirKeys();
   void newGameKeepsScoreLevelAndSound();
   void titleFollowsThePointer();
+  void creditOpensTheMailLink();
   void pixels();
 };
 
@@ -297,6 +310,20 @@ void WindowTest::titleFollowsThePointer() {
   Play(w, Input::Mouse, 5);
   w.MoveTo(cell5 + QPoint(1, 1));
   QCOMPARE(w.window.windowTitle(), title);
+}
+
+// The desktop's handler for mailto: links gets the author's address; the
+// match goes on untouched.
+void WindowTest::creditOpensTheMailLink() {
+  LinkHandler handler;
+  QDesktopServices::setUrlHandler("mailto", &handler, "open");
+  Window w;
+  Play(w, Input::Mouse, 5);
+  w.Click(layout::kCredit.center());
+  QDesktopServices::unsetUrlHandler("mailto");
+  QCOMPARE(handler.links, QList<QUrl>{QUrl("mailto:orvandel@trixola.example.org")});
+  QCOMPARE(w.Board(), QString("...ox...."));
+  QCOMPARE(w.heard.letters, "c");
 }
 
 // Pixels of a grab, checked over all device pixels of a logical pixel, so
