@@ -277,16 +277,16 @@ void PulseSoundPlayer::DropContext() {
 
 void PulseSoundPlayer::StartStream(SoundEffect effect) {
   const Wave& wave = *waves_[static_cast<std::size_t>(effect)];
-  pa_sample_spec spec{};
-  spec.format = SampleFormat(wave.encoding);
-  spec.rate = wave.rate;
-  spec.channels = wave.channels;
+  pa_sample_spec format{};
+  format.format = SampleFormat(wave.encoding);
+  format.rate = wave.rate;
+  format.channels = wave.channels;
   pa_proplist* properties = pa_->pa_proplist_new();
   pa_->pa_proplist_sets(properties, PA_PROP_MEDIA_ROLE, "game");
   const QByteArray name = SoundFileName(effect).toUtf8();
   pa_->pa_proplist_sets(properties, PA_PROP_MEDIA_NAME, name.constData());
   stream_ =
-      pa_->pa_stream_new_with_proplist(context_, name.constData(), &spec, nullptr, properties);
+      pa_->pa_stream_new_with_proplist(context_, name.constData(), &format, nullptr, properties);
   pa_->pa_proplist_free(properties);
   if (stream_ == nullptr) return;
   playing_ = &wave;
