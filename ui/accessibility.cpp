@@ -242,6 +242,9 @@ void Install() {
 }
 
 void CellChanged(BoardView& board, int cell, bool renamed, bool availability) {
+  // Without a screen reader listening nobody hears it; the window's
+  // interface is then not made on a click either.
+  if (!QAccessible::isActive()) return;
   auto* window =
       dynamic_cast<WindowInterface*>(QAccessible::queryAccessibleInterface(board.window()));
   CellInterface* iface = window == nullptr ? nullptr : window->Cell(cell);
