@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QDesktopServices>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -71,7 +72,6 @@ GameWindow::GameWindow(SoundPlayer& sound, QWidget* parent)
   setAccessibleDescription(texts::kWindowDescription);
   setFixedSize(layout::kWindow);
   setFont(fonts::Regular());
-  setAttribute(Qt::WA_OpaquePaintEvent);
   setMouseTracking(true);
   QPalette palette = this->palette();
   palette.setColor(QPalette::Window, colours::kBackground);
@@ -152,6 +152,9 @@ void GameWindow::CreateControls() {
   // its title from them; moves over the other controls stop there.
   credit_->setMouseTracking(true);
   board_->setMouseTracking(true);
+  // The pointer can arrive on the credit without moving over it (on Wayland
+  // the compositor says only where it entered).
+  credit_->installEventFilter(this);
   credit_->setAccessibleDescription(texts::kCreditDescription);
 
   // Tab goes round "Exit", the level options and "New Game"; "Exit" has the
@@ -190,7 +193,9 @@ void GameWindow::ConnectControls() {
 }
 
 bool GameWindow::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::KeyPress) {
+  if (watched == credit_ && event->type() == QEvent::Enter) {
+    setWindowTitle(texts::kCreditTitle);
+  } else if (event->type() == QEvent::KeyPress) {
     if (const std::optional<int> cell = CellFor(*static_cast<QKeyEvent*>(event))) {
       board_->Press(*cell);
       return true;
@@ -200,6 +205,8 @@ bool GameWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void GameWindow::CentreOnScreen() {
+  // A Wayland compositor places its windows itself.
+  if (QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) return;
   const QScreen* screen = this->screen();
   if (screen == nullptr) return;
   QRect frame = frameGeometry();
@@ -278,7 +285,14 @@ void GameWindow::paintEvent(QPaintEvent* event) {
 // the credit picture. Over the bare window and the board's lines and locked
 // cells the name comes back; over anything else the title stays as it is.
 void GameWindow::mouseMoveEvent(QMouseEvent* event) {
-  const QPoint point = event->position().toPoint();
+  ShowTitleAt(event->position().toPoint());
+}
+
+void GameWindow::enterEvent(QEnterEvent* event) {
+  ShowTitleAt(event->position().toPoint());
+}
+
+void GameWindow::ShowTitleAt(QPoint point) {
   if (!rect().contains(point)) return;
   const QWidget* child = childAt(point);
   if (child == credit_) {

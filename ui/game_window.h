@@ -42,6 +42,7 @@ class GameWindow : public QWidget, private GameListener {
   bool eventFilter(QObject* watched, QEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
+  void enterEvent(QEnterEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
 
  private:
@@ -51,6 +52,8 @@ class GameWindow : public QWidget, private GameListener {
   void Operate(const std::function<void()>& operation);
   void ShowState();
   void TickClock();
+  // The title for the pointer at `point`, in window coordinates.
+  void ShowTitleAt(QPoint point);
 
   // GameListener
   void PlaySound(SoundEffect effect) override;

@@ -114,4 +114,27 @@ inline QString SoundName(bool on) {
   return on ? QStringLiteral("Sound on") : QStringLiteral("Sound off");
 }
 
+// ---- Spoken by a screen reader as things happen ----
+
+// After a move: the cell the player took and, if the match goes on or the
+// computer's reply ended it, the cell the computer answered with.
+inline QString MoveAnnouncement(int playerCell, std::optional<int> computerCell) {
+  QString told = QStringLiteral("Cell %1: yours.").arg(playerCell);
+  if (computerCell) told += QStringLiteral(" Computer: cell %1.").arg(*computerCell);
+  return told;
+}
+
+// At the end of a match: the result as the banner shows it, then the score.
+inline QString ResultAnnouncement(Outcome outcome, int playerWins, int computerWins, int draws) {
+  return QStringLiteral("%1. You %2, computer %3, draws %4.")
+      .arg(Banner(outcome).trimmed())
+      .arg(playerWins)
+      .arg(computerWins)
+      .arg(draws);
+}
+
+inline QString NewMatchAnnouncement() {
+  return QStringLiteral("New match. The board is empty.");
+}
+
 }  // namespace trixola::texts
