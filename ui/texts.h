@@ -74,13 +74,15 @@ inline QString CellName(int cell, Mark mark) {
 }
 
 // Where the cell is and the keys that play it: its number, and the keypad
-// key that stands in its place.
+// key that stands in its place (a screen reader may keep the keypad for its
+// own commands, as Orca's desktop layout does).
 inline QString CellDescription(int cell) {
   static const char* const kPlaces[] = {"Top left",    "Top middle",    "Top right",
                                         "Middle left", "Centre",        "Middle right",
                                         "Bottom left", "Bottom middle", "Bottom right"};
   const auto index = static_cast<std::size_t>(cell - kFirstCell);
-  return QStringLiteral("%1 of the board; key %2, or %3 on the keypad")
+  return QStringLiteral(
+             "%1 of the board; key %2, or %3 on the keypad unless the screen reader uses it")
       .arg(QLatin1String(kPlaces[index]))
       .arg(cell)
       .arg(kCellKeys[index].keypadDigit);
