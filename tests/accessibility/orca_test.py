@@ -32,6 +32,7 @@ MATCHES = [
      ("8", r"Cell 8: yours\. THE MATCH IS DRAW\. You 1, computer 1, draws 1\.")],
 ]
 NEW_MATCH = r"New match\. The board is empty\."
+TOOLS = ["pulseaudio", "speech-dispatcher", "orca", "xdotool"]
 QUIET_SECONDS = 3  # with the clock running and no key pressed, nothing is spoken
 
 
@@ -93,9 +94,8 @@ def start_speech(env, folder):
     env = dict(env, HOME=f"{folder}/home", XDG_CONFIG_HOME=f"{folder}/config",
                XDG_DATA_HOME=f"{folder}/data", XDG_STATE_HOME=f"{folder}/state",
                XDG_CACHE_HOME=f"{folder}/cache", GSETTINGS_BACKEND="memory")
-    for name in ("home", "config", "data", "state", "cache", "speechd/modules"):
+    for name in ("home", "config", "data", "state", "cache", "speechd"):
         os.makedirs(f"{folder}/{name}", exist_ok=True)
-    if not shutil.which("pulseaudio"): raise Skip("no pulseaudio")
     pulse = start(["pulseaudio", "-n", "--daemonize=no", "--exit-idle-time=-1",
                    "--use-pid-file=no", "-L", f"module-native-protocol-unix socket={folder}/pulse "
                    "auth-anonymous=1", "-L", "module-null-sink sink_name=silence"],
@@ -104,8 +104,7 @@ def start_speech(env, folder):
     env["PULSE_SERVER"] = f"unix:{folder}/pulse"
     with open(f"{folder}/speechd/speechd.conf", "w") as conf:
         conf.write('AudioOutputMethod "pulse"\nAddModule "espeak-ng" "sd_espeak-ng" '
-                   '"espeak-ng.conf"\nDefaultModule espeak-ng\nLogLevel 3\n')
-    if not shutil.which("speech-dispatcher"): raise Skip("no speech-dispatcher")
+                   '"espeak-ng.conf"\nDefaultModule espeak-ng\nLogLevel 2\n')
     socket = f"{folder}/speechd.sock"
     speechd = start(["speech-dispatcher", "--run-single", "--timeout", "0", "--config-dir",
                      f"{folder}/speechd", "--communication-method", "unix_socket",
@@ -129,7 +128,6 @@ def alone(command):
 
 
 def start_orca(env, folder):
-    if not shutil.which("orca"): raise Skip("no orca")
     log = Log()
     orca = start(alone(["orca", "--user-prefs", f"{folder}/orca", "--debug-file", log.path]),
                  folder, "orca", env)
@@ -146,10 +144,11 @@ def xdotool(*args):
 
 
 def main(program, transcript):
+    missing = [tool for tool in TOOLS if not shutil.which(tool)]
+    if missing: raise Skip(f"not installed: {' '.join(missing)}")
     folder = tempfile.mkdtemp(prefix="trixola-orca-")
     try:
         env = start_speech(session.start_session(folder), folder)
-        if not shutil.which("xdotool"): raise Skip("no xdotool")
         log = start_orca(env, folder)
         game = start([program], folder, "game",
                      dict(env, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1"))
