@@ -175,8 +175,8 @@ class Window:
         self.banner, self.cells, self.scores = found[0], found[1:10], found[10:13]
         _, self.easy, self.hard, self.sound, self.new_game, self.exit, _, status = found[13:]
         told = children(status)
-        if [(n.get_role(), n.get_name()) for n in told] != [(Atspi.Role.NOTIFICATION, "")]:
-            raise Fault(f"the status bar holds {[(n.get_role().value_nick, n.get_name()) for n in told]}")
+        held = [(node.get_role().value_nick, node.get_name()) for node in told]
+        if held != [("notification", "")]: raise Fault(f"the status bar holds {held}")
         self.told = told[0]  # what has just happened, as a screen reader is told it
         RENAMED.clear()
 
