@@ -78,6 +78,96 @@ class CellInterface final : public QAccessibleInterface, public QAccessibleActio
   int cell_;
 };
 
+// What has just happened in the game, told to a screen reader that is
+// following the focus elsewhere: the notification inside the window's status
+// bar. Its name is the last thing told. Orca 43 speaks a notification when it
+// is shown, and inside a status bar without its role; from Qt 6.8 on, the
+// notification sends an announcement instead, which Orca 48 speaks as it is
+// (it would say "notification" before a shown one).
+class NotificationInterface final : public QAccessibleInterface {
+ public:
+  explicit NotificationInterface(QAccessibleInterface* statusBar) : statusBar_(statusBar) {}
+
+  bool isValid() const override { return statusBar_->isValid(); }
+  QObject* object() const override { return nullptr; }
+  QWindow* window() const override { return statusBar_->window(); }
+  QAccessibleInterface* parent() const override { return statusBar_; }
+  QAccessibleInterface* child(int) const override { return nullptr; }
+  QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+  int childCount() const override { return 0; }
+  int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+  QString text(QAccessible::Text t) const override {
+    return t == QAccessible::Name ? told_ : QString();
+  }
+  void setText(QAccessible::Text, const QString&) override {}
+  QRect rect() const override { return statusBar_->rect(); }
+  QAccessible::Role role() const override { return QAccessible::Notification; }
+  QAccessible::State state() const override { return statusBar_->state(); }
+
+  void Tell(const QString& told) {
+    told_ = told;
+    // Screen readers keep names; the new one replaces the old in theirs
+    // before it is spoken.
+    QAccessibleEvent renamed(this, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&renamed);
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    QAccessibleAnnouncementEvent announcement(this, told);
+    QAccessible::updateAccessibility(&announcement);
+#else
+    QAccessibleEvent shown(this, QAccessible::ObjectShow);
+    QAccessible::updateAccessibility(&shown);
+#endif
+  }
+
+ private:
+  QAccessibleInterface* statusBar_;
+  QString told_;
+};
+
+// The window's status bar: nothing on the screen, only the place of the
+// notification. It takes no room, at the window's top left corner.
+class StatusBarInterface final : public QAccessibleInterface {
+ public:
+  explicit StatusBarInterface(QWidget* window)
+      : window_(window),
+        notification_(new NotificationInterface(this)),
+        notificationId_(QAccessible::registerAccessibleInterface(notification_)) {}
+  ~StatusBarInterface() override { QAccessible::deleteAccessibleInterface(notificationId_); }
+
+  bool isValid() const override { return !window_.isNull(); }
+  QObject* object() const override { return nullptr; }
+  QWindow* window() const override { return window_.isNull() ? nullptr : window_->windowHandle(); }
+  QAccessibleInterface* parent() const override {
+    return window_.isNull() ? nullptr : QAccessible::queryAccessibleInterface(window_);
+  }
+  QAccessibleInterface* child(int index) const override {
+    return index == 0 ? notification_ : nullptr;
+  }
+  QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+  int childCount() const override { return 1; }
+  int indexOfChild(const QAccessibleInterface* iface) const override {
+    return iface == notification_ ? 0 : -1;
+  }
+  QString text(QAccessible::Text) const override { return {}; }
+  void setText(QAccessible::Text, const QString&) override {}
+  QRect rect() const override {
+    return window_.isNull() ? QRect() : QRect(window_->mapToGlobal(QPoint(0, 0)), QSize(0, 0));
+  }
+  QAccessible::Role role() const override { return QAccessible::StatusBar; }
+  QAccessible::State state() const override {
+    QAccessible::State state;
+    state.invisible = window_.isNull() || !window_->isVisible();
+    return state;
+  }
+
+  NotificationInterface* notification() const { return notification_; }
+
+ private:
+  QPointer<QWidget> window_;
+  NotificationInterface* notification_;
+  QAccessible::Id notificationId_;
+};
+
 class WindowInterface final : public QAccessibleWidget {
  public:
   explicit WindowInterface(GameWindow* window)
@@ -85,7 +175,7 @@ class WindowInterface final : public QAccessibleWidget {
 
   ~WindowInterface() override {
     for (const Child& child : children_) {
-      if (child.cell != nullptr) QAccessible::deleteAccessibleInterface(child.id);
+      if (child.own != nullptr) QAccessible::deleteAccessibleInterface(child.id);
     }
   }
 
@@ -94,7 +184,7 @@ class WindowInterface final : public QAccessibleWidget {
   QAccessibleInterface* child(int index) const override {
     if (index < 0 || index >= childCount()) return nullptr;
     const Child& child = Children()[static_cast<std::size_t>(index)];
-    if (child.cell != nullptr) return child.cell;
+    if (child.own != nullptr) return child.own;
     return QAccessible::queryAccessibleInterface(child.widget);
   }
 
@@ -102,7 +192,7 @@ class WindowInterface final : public QAccessibleWidget {
     if (iface == nullptr) return -1;
     for (std::size_t i = 0; i < Children().size(); ++i) {
       const Child& child = Children()[i];
-      if (child.cell == iface || (child.widget != nullptr && child.widget == iface->object())) {
+      if (child.own == iface || (child.widget != nullptr && child.widget == iface->object())) {
         return static_cast<int>(i);
       }
     }
@@ -127,17 +217,29 @@ class WindowInterface final : public QAccessibleWidget {
 
   CellInterface* Cell(int cell) const {
     for (const Child& child : Children()) {
-      if (child.cell != nullptr && child.cell->cell() == cell) return child.cell;
+      auto* iface = dynamic_cast<CellInterface*>(child.own);
+      if (iface != nullptr && iface->cell() == cell) return iface;
     }
     return nullptr;
   }
 
+  // Null until the window has made its controls.
+  NotificationInterface* Notification() const {
+    if (Children().empty()) return nullptr;
+    return static_cast<StatusBarInterface*>(Children().back().own)->notification();
+  }
+
  private:
+  // A control with a widget of its own, or one made here (a cell, the
+  // status bar), which the window's interface owns through Qt's registry.
   struct Child {
     QWidget* widget;
-    CellInterface* cell;
+    QAccessibleInterface* own;
     QAccessible::Id id;
   };
+  void Own(QAccessibleInterface* iface) const {
+    children_.push_back({nullptr, iface, QAccessible::registerAccessibleInterface(iface)});
+  }
   // Made on first use once the window has made its controls: Qt may ask for
   // the window's interface while the window is still being made.
   const std::vector<Child>& Children() const {
@@ -150,11 +252,10 @@ class WindowInterface final : public QAccessibleWidget {
         children_.push_back({widget, nullptr, 0});
         continue;
       }
-      for (int cell = kFirstCell; cell <= kLastCell; ++cell) {
-        auto* iface = new CellInterface(board, cell);
-        children_.push_back({nullptr, iface, QAccessible::registerAccessibleInterface(iface)});
-      }
+      for (int cell = kFirstCell; cell <= kLastCell; ++cell) Own(new CellInterface(board, cell));
     }
+    // Last, after the controls on the screen.
+    Own(new StatusBarInterface(widget()));
     return children_;
   }
 
@@ -231,6 +332,13 @@ QAccessibleInterface* MakeInterface(const QString& key, QObject* object) {
   return nullptr;
 }
 
+// Without a screen reader listening nobody hears what is told; the window's
+// interface is then not made on a click either.
+WindowInterface* Listened(QWidget* window) {
+  if (!QAccessible::isActive()) return nullptr;
+  return dynamic_cast<WindowInterface*>(QAccessible::queryAccessibleInterface(window));
+}
+
 }  // namespace
 
 void Install() {
@@ -242,11 +350,7 @@ void Install() {
 }
 
 void CellChanged(BoardView& board, int cell, bool renamed, bool availability) {
-  // Without a screen reader listening nobody hears it; the window's
-  // interface is then not made on a click either.
-  if (!QAccessible::isActive()) return;
-  auto* window =
-      dynamic_cast<WindowInterface*>(QAccessible::queryAccessibleInterface(board.window()));
+  WindowInterface* window = Listened(board.window());
   CellInterface* iface = window == nullptr ? nullptr : window->Cell(cell);
   if (iface == nullptr) return;
   if (renamed) {
@@ -259,6 +363,12 @@ void CellChanged(BoardView& board, int cell, bool renamed, bool availability) {
     QAccessibleStateChangeEvent event(iface, changed);
     QAccessible::updateAccessibility(&event);
   }
+}
+
+void Tell(GameWindow& window, const QString& told) {
+  WindowInterface* iface = Listened(&window);
+  NotificationInterface* notification = iface == nullptr ? nullptr : iface->Notification();
+  if (notification != nullptr) notification->Tell(told);
 }
 
 }  // namespace trixola::accessibility

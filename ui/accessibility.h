@@ -5,11 +5,16 @@
 // own here, each with its name ("Cell 5: yours"), its place, whether it can
 // be played, and a press action that plays it as a click would. The level
 // options and the picture buttons get interfaces whose actions click them.
+// After the credit comes a status bar, not on the screen, whose notification
+// tells what has just happened.
 #pragma once
+
+class QString;
 
 namespace trixola {
 
 class BoardView;
+class GameWindow;
 
 namespace accessibility {
 
@@ -20,6 +25,12 @@ void Install();
 // Tells screen readers that a cell's mark (and so its name) or whether it can
 // be played has changed.
 void CellChanged(BoardView& board, int cell, bool renamed, bool availability);
+
+// Tells screen readers, once, what has just happened (a move and the reply, a
+// result, a new match), without moving the focus. Orca speaks it whatever
+// has the focus, as it speaks a message of its own: it cuts short what it
+// was saying, so one thing that happened is told in one call.
+void Tell(GameWindow& window, const QString& told);
 
 }  // namespace accessibility
 }  // namespace trixola

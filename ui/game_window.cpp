@@ -54,6 +54,20 @@ AutoSizeLabel* MakeAutoSizeLabel(QWidget* parent, QRect design, const QFont& fon
   return Styled(new AutoSizeLabel(design, parent), font, colour);
 }
 
+// Qt tells screen readers of every name set, even of one that stays as it
+// was; this tells them only of a change.
+void Rename(QWidget* widget, const QString& name) {
+  if (widget->accessibleName() != name) widget->setAccessibleName(name);
+}
+
+// The cell the computer has marked since `before`, if any.
+std::optional<int> ComputerReply(const Board& before, const Board& now) {
+  for (int cell = kFirstCell; cell <= kLastCell; ++cell) {
+    if (before.At(cell) != Mark::Computer && now.At(cell) == Mark::Computer) return cell;
+  }
+  return std::nullopt;
+}
+
 // An outline one pixel wide, inside the rectangle.
 void DrawFrame(QPainter& painter, QRect rect, const QColor& colour) {
   painter.fillRect(rect.left(), rect.top(), rect.width(), 1, colour);
@@ -166,9 +180,11 @@ void GameWindow::CreateControls() {
 }
 
 void GameWindow::ConnectControls() {
-  connect(board_, &BoardView::cellClicked, this,
-          [this](int cell) { Operate([this, cell] { game_.Play(cell); }); });
-  connect(newGame_, &QPushButton::clicked, this, [this] { Operate([this] { game_.NewMatch(); }); });
+  connect(board_, &BoardView::cellClicked, this, &GameWindow::PlayCell);
+  connect(newGame_, &QPushButton::clicked, this, [this] {
+    Operate([this] { game_.NewMatch(); });
+    accessibility::Tell(*this, texts::NewMatchAnnouncement());
+  });
   connect(exit_, &QPushButton::clicked, this, &QWidget::close);
   // clicked comes from the mouse, from Space and from the arrow keys that
   // move the choice within the group.
@@ -229,11 +245,27 @@ void GameWindow::Operate(const std::function<void()>& operation) {
   }
 }
 
+// A screen reader hears the move and the reply, and the result if the match
+// is over, after the focus has gone to "New Game": what is told last is heard.
+void GameWindow::PlayCell(int cell) {
+  const Board before = game_.board();
+  Operate([this, cell] { game_.Play(cell); });
+  if (before.At(cell) != Mark::None || game_.board().At(cell) != Mark::Player) return;
+  QString told = texts::MoveAnnouncement(cell, ComputerReply(before, game_.board()));
+  if (const std::optional<Outcome> outcome = game_.outcome()) {
+    const Score& score = game_.score();
+    told += QLatin1Char(' ') + texts::ResultAnnouncement(*outcome, score.Count(Outcome::PlayerWon),
+                                                         score.Count(Outcome::ComputerWon),
+                                                         score.Count(Outcome::Draw));
+  }
+  accessibility::Tell(*this, told);
+}
+
 void GameWindow::ShowState() {
   const std::optional<Outcome> outcome = game_.outcome();
   banner_->setText(texts::Banner(outcome));
   banner_->setPalette(WithText(banner_->palette(), colours::Banner(outcome)));
-  banner_->setAccessibleName(banner_->text().trimmed());
+  Rename(banner_, banner_->text().trimmed());
 
   const std::pair<Outcome, AutoSizeLabel*> counts[] = {{Outcome::ComputerWon, computerCount_},
                                                        {Outcome::PlayerWon, playerCount_},
@@ -241,18 +273,18 @@ void GameWindow::ShowState() {
   for (const auto& [kind, label] : counts) {
     const int count = game_.score().Count(kind);
     label->SetCaption(texts::ScoreCaption(kind, count));
-    label->setAccessibleName(texts::ScoreName(kind, count));
+    Rename(label, texts::ScoreName(kind, count));
   }
 
   soundCaption_->SetCaption(texts::SoundCaption(game_.IsSoundOn()));
-  soundSwitch_->setAccessibleName(texts::SoundName(game_.IsSoundOn()));
+  Rename(soundSwitch_, texts::SoundName(game_.IsSoundOn()));
   board_->Refresh();
 }
 
 void GameWindow::TickClock() {
   game_.TickSecond();
   clockCaption_->setText(texts::ClockCaption(game_.Seconds()));
-  clockCaption_->setAccessibleName(texts::ClockName(game_.Seconds()));
+  Rename(clockCaption_, texts::ClockName(game_.Seconds()));
 }
 
 void GameWindow::PlaySound(SoundEffect effect) {

@@ -50,6 +50,8 @@ class GameWindow : public QWidget, private GameListener {
   void ConnectControls();
   // Runs one operation of the game, then shows its state.
   void Operate(const std::function<void()>& operation);
+  // The player's move on a playable cell, and the computer's reply.
+  void PlayCell(int cell);
   void ShowState();
   void TickClock();
   // The title for the pointer at `point`, in window coordinates.

@@ -153,7 +153,8 @@ CONTROLS = ([(Atspi.Role.LABEL, WELCOME)] +
             [(Atspi.Role.LABEL, r"Time: \d+ Seconds")] +
             [(Atspi.Role.RADIO_BUTTON, "Easy"), (Atspi.Role.RADIO_BUTTON, "Hard")] +
             [(Atspi.Role.PUSH_BUTTON, n) for n in ("Sound (on|off)", "New Game", "Exit")] +
-            [(Atspi.Role.LINK, "Contact the author")])
+            [(Atspi.Role.LINK, "Contact the author"), (Atspi.Role.STATUS_BAR, "")])
+NEW_MATCH = "New match. The board is empty."
 
 
 class Window:
@@ -172,13 +173,31 @@ class Window:
             raise Fault(f"the window shows {[(r.value_nick, n) for r, n in shown]}, expected "
                         f"{[(r.value_nick, n) for r, n in CONTROLS]}")
         self.banner, self.cells, self.scores = found[0], found[1:10], found[10:13]
-        _, self.easy, self.hard, self.sound, self.new_game, self.exit, _ = found[13:]
+        _, self.easy, self.hard, self.sound, self.new_game, self.exit, _, status = found[13:]
+        told = children(status)
+        held = [(node.get_role().value_nick, node.get_name()) for node in told]
+        if held != [("notification", "")]: raise Fault(f"the status bar holds {held}")
+        self.told = told[0]  # what has just happened, as a screen reader is told it
+        RENAMED.clear()
+
+    def renames(self):
+        """How often the banner, the score and the sound switch were renamed."""
+        return [RENAMED.get(control, 0) for control in [self.banner, *self.scores, self.sound]]
 
     def board(self):
         return [cell.get_name().removeprefix(f"Cell {n}: ") for n, cell in enumerate(self.cells, 1)]
 
     def playable(self):
         return [enabled(cell) for cell in self.cells]
+
+
+# How often each control has told of a new name. The listener is there before
+# the game starts, so that the game knows of it from the start.
+RENAMED = {}
+
+
+def count_rename(event):
+    RENAMED[event.source] = RENAMED.get(event.source, 0) + 1
 
 
 # level, the cells played, the computer's answers (None: wherever it plays),
@@ -203,11 +222,13 @@ def play(window, level, moves, answers, banner, score):
         act(option, "Toggle", "Press")
         expect(f"{level} chosen", lambda: has(option, Atspi.StateType.CHECKED), True)
     press(window.new_game)
+    expect("what is told after New Game", window.told.get_name, NEW_MATCH)
     expect("the board after New Game", window.board, [EMPTY] * 9)
     expect("the banner after New Game", window.banner.get_name, WELCOME)
     board = [EMPTY] * 9
     for turn, cell in enumerate(moves):
         press(window.cells[cell - 1])
+        before = list(board)
         board[cell - 1], step = YOURS, f"{level}, cells {moves[:turn + 1]}"
         over = banner is not None and turn == len(moves) - 1
         if answers:
@@ -216,6 +237,13 @@ def play(window, level, moves, answers, banner, score):
             answer = wait_for(f"{step}: the computer's answer", lambda: new_mark(window, board))
             board[answer[0]] = COMPUTERS
         expect(f"{step}: the board", window.board, board)
+        reply = [n for n, (now, was) in enumerate(zip(board, before), 1)
+                 if was == EMPTY and now == COMPUTERS]
+        told = f"Cell {cell}: yours." + "".join(f" Computer: cell {n}." for n in reply)
+        if over:
+            computer, you, draws = (name.split(": ")[1] for name in score)
+            told += f" {banner}. You {you}, computer {computer}, draws {draws}."
+        expect(f"{step}: what is told", window.told.get_name, told)
         expect(f"{step}: the playable cells", window.playable,
                [mark == EMPTY and not over for mark in board])
         if turn == 0:  # a played cell does nothing: what the game shows next tells
@@ -230,6 +258,8 @@ def main(program):
     log = open(os.path.join(folder, "game.log"), "w+")
     try:
         env = start_session(folder)
+        listener = Atspi.EventListener.new(count_rename)
+        listener.register("object:property-change:accessible-name")
         game = subprocess.Popen([program], stdout=log, stderr=log, env=dict(
             env, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1"))
         desktop = Atspi.get_desktop(0)
@@ -249,6 +279,9 @@ def main(program):
             expect("the sound switch", window.sound.get_name, name)
         for match in MATCHES:
             play(window, *match)
+        # Each change of the banner (a result, the welcome), of a count and
+        # of the switch once, and nothing while they stay as they are.
+        expect("the renames", window.renames, [6, 1, 1, 1, 2])
         press(window.new_game)
         expect("the board after the last New Game", window.board, [EMPTY] * 9)
         act(window.exit, "Press")
