@@ -4,9 +4,9 @@
 //
 // Qt gives a keypad key the same Qt::Key as its twin on the main keyboard
 // (keypad 7 is Key_7 with Num Lock on, Key_Home without) and tells them apart
-// by the keypad modifier. Qt's X11 plugin sets that modifier; its Wayland
-// plugin in Qt 6.4 does not. On both the native key is the XKB keysym, and
-// the keypad's keysyms have a range of their own.
+// by the keypad modifier. Qt's X11 plugin sets that modifier, and so does its
+// Wayland plugin in Qt 6.8, but not in Qt 6.4. On both the native key is the
+// XKB keysym, and the keypad's keysyms have a range of their own.
 #pragma once
 
 #include <QKeyEvent>

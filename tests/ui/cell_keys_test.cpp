@@ -1,6 +1,7 @@
-// The keys that play the cells, as Qt delivers them: on X11 keypad keys carry
-// the keypad modifier; on Wayland (Qt 6.4) they carry only their keypad
-// keysym; on the offscreen platform and in Qt Test only the modifier.
+// The keys that play the cells, as Qt delivers them: on X11 (and on Wayland
+// from Qt 6.8) keypad keys carry the keypad modifier and their keysym; on
+// Wayland with Qt 6.4 only the keysym; offscreen and in Qt Test only the
+// modifier.
 #include "cell_keys.h"
 
 #include <QTest>
