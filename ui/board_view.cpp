@@ -24,7 +24,6 @@ QRect Local(QRect rect) {
 
 BoardView::BoardView(const Game& game, QWidget* parent) : QWidget(parent), game_(game) {
   setGeometry(layout::kBoard);
-  setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
 QRect BoardView::CellRect(int cell) {
@@ -68,9 +67,12 @@ bool BoardView::IsBackgroundAt(QPoint point) const {
   return true;
 }
 
-void BoardView::paintEvent(QPaintEvent* event) {
+// The board has no background of its own: the window's black is behind it.
+// (A widget that promised to paint all its pixels would be left unpainted
+// when a Wayland compositor changes the window's decorations: Qt repaints
+// the window around it and takes its pixels as kept.)
+void BoardView::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  painter.fillRect(event->rect(), colours::kBackground);
   for (int cell : kCellsBackFirst) {
     const Mark mark = MarkAt(cell);
     if (mark == Mark::None) continue;
