@@ -131,13 +131,10 @@ void GameWindow::CreateControls() {
     const bool easy = option == &easy_;
     auto* button = new QRadioButton(easy ? texts::kEasy : texts::kHard, this);
     button->setGeometry(easy ? layout::kEasy : layout::kHard);
-    QPalette palette = WithText(button->palette(), colours::kOptionText);
-    palette.setColor(QPalette::Window, colours::kBackground);
-    button->setPalette(palette);
-    // Buttons fill with the Button role by default; this one has the black
-    // of the window behind its text.
-    button->setBackgroundRole(QPalette::Window);
-    button->setAutoFillBackground(true);
+    // No background of its own: the window's black shows behind its text.
+    // A filled option would count as opaque, and Qt would not repaint it
+    // when a Wayland compositor changes the window's decorations.
+    button->setPalette(WithText(button->palette(), colours::kOptionText));
     button->setChecked(easy);
     button->setAccessibleDescription(texts::kLevelDescription);
     *option = button;

@@ -57,6 +57,7 @@ for dependency in fonts-liberation libqt6widgets6 libqt6svg6 libpulse0; do
   [[ ", $(field Depends) " =~ [,\ ]$dependency[\ ,] ]] ||
     fail "Depends lacks $dependency: $(field Depends)"
 done
+[[ $(field Recommends) == qt6-wayland ]] || fail "Recommends is '$(field Recommends)', not qt6-wayland"
 
 # --- apt ---------------------------------------------------------------------
 # Run as root, a simulation would take apt's lock; a package manager busy in

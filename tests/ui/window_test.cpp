@@ -34,6 +34,7 @@ enum Child {
   kNewGame,
   kExit,
   kCredit,
+  kStatusBar,  // not on the screen: where a screen reader is told what happened
   kChildren
 };
 
