@@ -1,0 +1,338 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="tr" sourcelanguage="en">
+<context>
+    <name>CommandLine</name>
+    <message>
+        <location filename="../ui/command_line.cpp" line="65"/>
+        <source>
+Qt&apos;s own options, such as -platform, -style and -display, work as in any Qt
+program. See the trixola(6) manual page for how to play.
+</source>
+        <translation>
+-platform, -style ve -display gibi Qt&apos;nin kendi seçenekleri her Qt programında
+olduğu gibi çalışır. Nasıl oynanacağı trixola(6) kılavuz sayfasında anlatılır.
+</translation>
+    </message>
+    <message>
+        <location filename="../ui/command_line.cpp" line="91"/>
+        <source>Noughts and crosses against the computer: you move first with a pink cross,
+the computer answers in blue.</source>
+        <translation>Bilgisayara karşı XOX: ilk hamleyi pembe çarpıyla sen yaparsın,
+bilgisayar maviyle karşılık verir.</translation>
+    </message>
+    <message>
+        <location filename="../ui/command_line.cpp" line="108"/>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>Beklenmeyen bağımsız değişken &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <location filename="../ui/command_line.cpp" line="117"/>
+        <source>Show this help and exit.</source>
+        <translation>Bu yardımı gösterir ve çıkar.</translation>
+    </message>
+    <message>
+        <location filename="../ui/command_line.cpp" line="120"/>
+        <source>Show the version and exit.</source>
+        <translation>Sürümü gösterir ve çıkar.</translation>
+    </message>
+</context>
+<context>
+    <name>QCommandLineParser</name>
+    <message>
+        <location filename="../ui/command_line.cpp" line="74"/>
+        <source>Usage: %1</source>
+        <translation>Kullanım: %1</translation>
+    </message>
+    <message>
+        <location filename="../ui/command_line.cpp" line="75"/>
+        <source>[options]</source>
+        <translation>[seçenekler]</translation>
+    </message>
+    <message>
+        <location filename="../ui/command_line.cpp" line="76"/>
+        <source>Options:</source>
+        <translation>Seçenekler:</translation>
+    </message>
+    <message>
+        <location filename="../ui/command_line.cpp" line="77"/>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>Bilinmeyen seçenek &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <location filename="../ui/command_line.cpp" line="78"/>
+        <source>Unknown options: %1.</source>
+        <translation>Bilinmeyen seçenekler: %1.</translation>
+    </message>
+    <message>
+        <location filename="../ui/command_line.cpp" line="79"/>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <translation>&apos;%1&apos; sonrasında değer eksik.</translation>
+    </message>
+    <message>
+        <location filename="../ui/command_line.cpp" line="80"/>
+        <source>Unexpected value after &apos;%1&apos;.</source>
+        <translation>&apos;%1&apos; sonrasında beklenmeyen değer.</translation>
+    </message>
+</context>
+<context>
+    <name>ScreenReader</name>
+    <message>
+        <location filename="../ui/texts.h" line="109"/>
+        <source>Noughts and crosses against the computer</source>
+        <translation>Bilgisayara karşı XOX</translation>
+    </message>
+    <message>
+        <location filename="../ui/texts.h" line="110"/>
+        <source>Game status</source>
+        <translation>Oyun durumu</translation>
+    </message>
+    <message>
+        <location filename="../ui/texts.h" line="111"/>
+        <source>Level</source>
+        <translation>Seviye</translation>
+    </message>
+    <message>
+        <location filename="../ui/texts.h" line="113"/>
+        <source>Turns the sound effects on or off</source>
+        <translation>Ses efektlerini açar veya kapatır</translation>
+    </message>
+    <message>
+        <location filename="../ui/texts.h" line="115"/>
+        <source>Starts a new match; the score is kept</source>
+        <translation>Yeni bir oyun başlatır; skor korunur</translation>
+    </message>
+    <message>
+        <location filename="../ui/texts.h" line="116"/>
+        <source>Ends the game</source>
+        <translation>Oyunu kapatır</translation>
+    </message>
+    <message>
+        <location filename="../ui/texts.h" line="117"/>
+        <source>Contact the author</source>
+        <translation>Yazarla iletişim</translation>
+    </message>
+    <message>
+        <location filename="../ui/texts.h" line="119"/>
+        <source>Writes an e-mail to the author</source>
+        <translation>Yazara e-posta yazar</translation>
+    </message>
+    <message>
+        <location filename="../ui/texts.h" line="120"/>
+        <source>Time in this match</source>
+        <translation>Bu oyundaki süre</translation>
+    </message>
+    <message>
+        <location filename="../ui/texts.h" line="123"/>
+        <source>Cell %1: yours</source>
+        <translation>Kare %1: senin</translation>
+    </message>
+    <message>
+        <location filename="../ui/texts.h" line="124"/>
+        <source>Cell %1: computer&apos;s</source>
+        <translation>Kare %1: bilgisayarın</translation>
+    </message>
+    <message>
+        <location filename="../ui/texts.h" line="125"/>
+        <source>Cell %1: empty</source>
+        <translation>Kare %1: boş</translation>
+    </message>
+    <message>
+        <location filename="../ui/texts.h" line="134"/>
+        <source>Top left</source>
+        <translation>Sol üst</translation>
+    </message>
+    <message>
+        <location filename="../ui/texts.h" line="135"/>
+        <source>Top middle</source>
+        <translation>Orta üst</translation>
+    </message>
+    <message>
+        <location filename="../ui/texts.h" line="136"/>
+        <source>Top right</source>
+        <translation>Sağ üst</translation>
+    </message>
+    <message>
+        <location filename="../ui/texts.h" line="137"/>
+        <source>Middle left</source>
+        <translation>Sol orta</translation>
+    </message>
+    <message>
+        <location filename="../ui/texts.h" line="138"/>
+        <source>Centre</source>
+        <translation>Orta</translation>
+    </message>
+    <message>
+        <location filename="../ui/texts.h" line="139"/>
+        <source>Middle right</source>
+        <translation>Sağ orta</translation>
+    </message>
+    <message>
+        <location filename="../ui/texts.h" line="140"/>
+        <source>Bottom left</source>
+        <translation>Sol alt</translation>
+    </message>
+    <message>
+        <location filename="../ui/texts.h" line="141"/>
+        <source>Bottom middle</source>
+        <translation>Orta alt</translation>
+    </message>
+    <message>
+        <location filename="../ui/texts.h" line="142"/>
+        <source>Bottom right</source>
+        <translation>Sağ alt</translation>
+    </message>
+    <message>
+        <location filename="../ui/texts.h" line="144"/>
+        <source>%1 of the board; key %2, or %3 on the keypad unless the screen reader uses it</source>
+        <translation>%1 kare; %2 tuşu ya da ekran okuyucu kullanmıyorsa sayısal tuş takımında %3</translation>
+    </message>
+    <message>
+        <location filename="../ui/texts.h" line="153"/>
+        <source>You: %1</source>
+        <translation>Sen: %1</translation>
+    </message>
+    <message>
+        <location filename="../ui/texts.h" line="154"/>
+        <source>Computer: %1</source>
+        <translation>Bilgisayar: %1</translation>
+    </message>
+    <message>
+        <location filename="../ui/texts.h" line="155"/>
+        <source>Draw: %1</source>
+        <translation>Beraberlik: %1</translation>
+    </message>
+    <message>
+        <location filename="../ui/texts.h" line="162"/>
+        <source>Matches you have won</source>
+        <translation>Kazandığın oyunlar</translation>
+    </message>
+    <message>
+        <location filename="../ui/texts.h" line="164"/>
+        <source>Matches the computer has won</source>
+        <translation>Bilgisayarın kazandığı oyunlar</translation>
+    </message>
+    <message>
+        <location filename="../ui/texts.h" line="168"/>
+        <source>Drawn matches</source>
+        <translation>Berabere biten oyunlar</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../ui/texts.h" line="173"/>
+        <source>Time: %n Seconds</source>
+        <translation>
+            <numerusform>Süre: %n saniye</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../ui/texts.h" line="177"/>
+        <source>Sound on</source>
+        <translation>Ses açık</translation>
+    </message>
+    <message>
+        <location filename="../ui/texts.h" line="178"/>
+        <source>Sound off</source>
+        <translation>Ses kapalı</translation>
+    </message>
+    <message>
+        <location filename="../ui/texts.h" line="186"/>
+        <source>Cell %1: yours.</source>
+        <translation>Kare %1: senin.</translation>
+    </message>
+    <message>
+        <location filename="../ui/texts.h" line="188"/>
+        <source> Computer: cell %1.</source>
+        <translation> Bilgisayar: kare %1.</translation>
+    </message>
+    <message>
+        <location filename="../ui/texts.h" line="195"/>
+        <source>%1. You %2, computer %3, draws %4.</source>
+        <translation>%1. Sen %2, bilgisayar %3, beraberlik %4.</translation>
+    </message>
+    <message>
+        <location filename="../ui/texts.h" line="203"/>
+        <source>New match. The board is empty.</source>
+        <translation>Yeni oyun. Tahta boş.</translation>
+    </message>
+</context>
+<context>
+    <name>Window</name>
+    <message>
+        <location filename="../ui/texts.h" line="61"/>
+        <source>Computer</source>
+        <translation>Bilgisayar</translation>
+    </message>
+    <message>
+        <location filename="../ui/texts.h" line="62"/>
+        <source>You</source>
+        <translation>Sen</translation>
+    </message>
+    <message>
+        <location filename="../ui/texts.h" line="63"/>
+        <source>Easy</source>
+        <translation>Kolay</translation>
+    </message>
+    <message>
+        <location filename="../ui/texts.h" line="64"/>
+        <source>Hard</source>
+        <translation>Zor</translation>
+    </message>
+    <message>
+        <location filename="../ui/texts.h" line="67"/>
+        <source>&amp;New Game</source>
+        <translation>&amp;Yeni oyun</translation>
+    </message>
+    <message>
+        <location filename="../ui/texts.h" line="68"/>
+        <source>&amp;Exit</source>
+        <translation>&amp;Çıkış</translation>
+    </message>
+    <message>
+        <location filename="../ui/texts.h" line="69"/>
+        <source>Sound On/Off</source>
+        <translation>Ses açık/kapalı</translation>
+    </message>
+    <message>
+        <location filename="../ui/texts.h" line="74"/>
+        <source>WELCOME TO TRIXOLA</source>
+        <translation>TRIXOLA&apos;YA HOŞ GELDİNİZ</translation>
+    </message>
+    <message>
+        <location filename="../ui/texts.h" line="77"/>
+        <source>  YOU WON THE GAME</source>
+        <translation>KAZANDINIZ</translation>
+    </message>
+    <message>
+        <location filename="../ui/texts.h" line="79"/>
+        <source>COMPUTER WON THE GAME</source>
+        <translation>BİLGİSAYAR KAZANDI</translation>
+    </message>
+    <message>
+        <location filename="../ui/texts.h" line="83"/>
+        <source>THE MATCH IS DRAW</source>
+        <translation>BERABERE</translation>
+    </message>
+    <message>
+        <location filename="../ui/texts.h" line="95"/>
+        <source>Draw: %1</source>
+        <translation>Beraberlik: %1</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../ui/texts.h" line="99"/>
+        <source>%n Seconds</source>
+        <translation>
+            <numerusform>%n saniye</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../ui/texts.h" line="103"/>
+        <source>On</source>
+        <translation>Açık</translation>
+    </message>
+    <message>
+        <location filename="../ui/texts.h" line="103"/>
+        <source>Off</source>
+        <translation>Kapalı</translation>
+    </message>
+</context>
+</TS>
