@@ -27,12 +27,12 @@ the computer answers in blue.</source>
         <translation>وسيط غير متوقع &apos;%1&apos;.</translation>
     </message>
     <message>
-        <location filename="../ui/command_line.cpp" line="117"/>
+        <location filename="../ui/command_line.cpp" line="116"/>
         <source>Show this help and exit.</source>
         <translation>يعرض هذه المساعدة ثم يخرج.</translation>
     </message>
     <message>
-        <location filename="../ui/command_line.cpp" line="120"/>
+        <location filename="../ui/command_line.cpp" line="119"/>
         <source>Show the version and exit.</source>
         <translation>يعرض الإصدار ثم يخرج.</translation>
     </message>
@@ -118,107 +118,107 @@ the computer answers in blue.</source>
         <translation>يكتب رسالة بريد إلكتروني إلى المؤلف</translation>
     </message>
     <message>
-        <location filename="../ui/texts.h" line="120"/>
+        <location filename="../ui/texts.h" line="121"/>
         <source>Time in this match</source>
         <translation>وقت هذه المباراة</translation>
     </message>
     <message>
-        <location filename="../ui/texts.h" line="123"/>
+        <location filename="../ui/texts.h" line="124"/>
         <source>Cell %1: yours</source>
         <translation>الخانة %1: لك</translation>
     </message>
     <message>
-        <location filename="../ui/texts.h" line="124"/>
+        <location filename="../ui/texts.h" line="126"/>
         <source>Cell %1: computer&apos;s</source>
         <translation>الخانة %1: للحاسوب</translation>
     </message>
     <message>
-        <location filename="../ui/texts.h" line="125"/>
+        <location filename="../ui/texts.h" line="127"/>
         <source>Cell %1: empty</source>
         <translation>الخانة %1: فارغة</translation>
     </message>
     <message>
-        <location filename="../ui/texts.h" line="134"/>
+        <location filename="../ui/texts.h" line="135"/>
         <source>Top left</source>
         <translation>أعلى اليسار</translation>
     </message>
     <message>
-        <location filename="../ui/texts.h" line="135"/>
+        <location filename="../ui/texts.h" line="136"/>
         <source>Top middle</source>
         <translation>أعلى الوسط</translation>
     </message>
     <message>
-        <location filename="../ui/texts.h" line="136"/>
+        <location filename="../ui/texts.h" line="137"/>
         <source>Top right</source>
         <translation>أعلى اليمين</translation>
     </message>
     <message>
-        <location filename="../ui/texts.h" line="137"/>
+        <location filename="../ui/texts.h" line="138"/>
         <source>Middle left</source>
         <translation>وسط اليسار</translation>
     </message>
     <message>
-        <location filename="../ui/texts.h" line="138"/>
+        <location filename="../ui/texts.h" line="139"/>
         <source>Centre</source>
         <translation>الوسط</translation>
     </message>
     <message>
-        <location filename="../ui/texts.h" line="139"/>
+        <location filename="../ui/texts.h" line="140"/>
         <source>Middle right</source>
         <translation>وسط اليمين</translation>
     </message>
     <message>
-        <location filename="../ui/texts.h" line="140"/>
+        <location filename="../ui/texts.h" line="141"/>
         <source>Bottom left</source>
         <translation>أسفل اليسار</translation>
     </message>
     <message>
-        <location filename="../ui/texts.h" line="141"/>
+        <location filename="../ui/texts.h" line="142"/>
         <source>Bottom middle</source>
         <translation>أسفل الوسط</translation>
     </message>
     <message>
-        <location filename="../ui/texts.h" line="142"/>
+        <location filename="../ui/texts.h" line="143"/>
         <source>Bottom right</source>
         <translation>أسفل اليمين</translation>
     </message>
     <message>
-        <location filename="../ui/texts.h" line="144"/>
+        <location filename="../ui/texts.h" line="145"/>
         <source>%1 of the board; key %2, or %3 on the keypad unless the screen reader uses it</source>
         <translation>%1 في اللوحة؛ المفتاح %2، أو %3 على لوحة الأرقام ما لم يستخدمها قارئ الشاشة</translation>
     </message>
     <message>
-        <location filename="../ui/texts.h" line="153"/>
+        <location filename="../ui/texts.h" line="154"/>
         <source>You: %1</source>
         <translation>أنت: %1</translation>
     </message>
     <message>
-        <location filename="../ui/texts.h" line="154"/>
+        <location filename="../ui/texts.h" line="156"/>
         <source>Computer: %1</source>
         <translation>الحاسوب: %1</translation>
     </message>
     <message>
-        <location filename="../ui/texts.h" line="155"/>
+        <location filename="../ui/texts.h" line="157"/>
         <source>Draw: %1</source>
         <translation>تعادل: %1</translation>
     </message>
     <message>
-        <location filename="../ui/texts.h" line="162"/>
+        <location filename="../ui/texts.h" line="164"/>
         <source>Matches you have won</source>
         <translation>المباريات التي فزت بها</translation>
     </message>
     <message>
-        <location filename="../ui/texts.h" line="164"/>
+        <location filename="../ui/texts.h" line="166"/>
         <source>Matches the computer has won</source>
         <translation>المباريات التي فاز بها الحاسوب</translation>
     </message>
     <message>
-        <location filename="../ui/texts.h" line="168"/>
+        <location filename="../ui/texts.h" line="170"/>
         <source>Drawn matches</source>
         <translation>المباريات المنتهية بالتعادل</translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/texts.h" line="173"/>
+        <location filename="../ui/texts.h" line="175"/>
         <source>Time: %n Seconds</source>
         <translation>
             <numerusform>الوقت: %n ثانية</numerusform>
@@ -230,32 +230,32 @@ the computer answers in blue.</source>
         </translation>
     </message>
     <message>
-        <location filename="../ui/texts.h" line="177"/>
+        <location filename="../ui/texts.h" line="179"/>
         <source>Sound on</source>
         <translation>الصوت مُشغَّل</translation>
     </message>
     <message>
-        <location filename="../ui/texts.h" line="178"/>
+        <location filename="../ui/texts.h" line="180"/>
         <source>Sound off</source>
         <translation>الصوت متوقف</translation>
     </message>
     <message>
-        <location filename="../ui/texts.h" line="186"/>
+        <location filename="../ui/texts.h" line="188"/>
         <source>Cell %1: yours.</source>
         <translation>الخانة %1: لك.</translation>
     </message>
     <message>
-        <location filename="../ui/texts.h" line="188"/>
+        <location filename="../ui/texts.h" line="190"/>
         <source> Computer: cell %1.</source>
         <translation> الحاسوب: الخانة %1.</translation>
     </message>
     <message>
-        <location filename="../ui/texts.h" line="195"/>
+        <location filename="../ui/texts.h" line="197"/>
         <source>%1. You %2, computer %3, draws %4.</source>
         <translation>%1. أنت %2، الحاسوب %3، التعادل %4.</translation>
     </message>
     <message>
-        <location filename="../ui/texts.h" line="203"/>
+        <location filename="../ui/texts.h" line="205"/>
         <source>New match. The board is empty.</source>
         <translation>مباراة جديدة. اللوحة فارغة.</translation>
     </message>

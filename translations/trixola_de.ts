@@ -27,12 +27,12 @@ der Computer antwortet in Blau.</translation>
         <translation>Unerwartetes Argument „%1“.</translation>
     </message>
     <message>
-        <location filename="../ui/command_line.cpp" line="117"/>
+        <location filename="../ui/command_line.cpp" line="116"/>
         <source>Show this help and exit.</source>
         <translation>Zeigt diese Hilfe an und beendet das Programm.</translation>
     </message>
     <message>
-        <location filename="../ui/command_line.cpp" line="120"/>
+        <location filename="../ui/command_line.cpp" line="119"/>
         <source>Show the version and exit.</source>
         <translation>Zeigt die Version an und beendet das Programm.</translation>
     </message>
@@ -118,107 +118,107 @@ der Computer antwortet in Blau.</translation>
         <translation>Schreibt dem Autor eine E-Mail</translation>
     </message>
     <message>
-        <location filename="../ui/texts.h" line="120"/>
+        <location filename="../ui/texts.h" line="121"/>
         <source>Time in this match</source>
         <translation>Zeit in dieser Partie</translation>
     </message>
     <message>
-        <location filename="../ui/texts.h" line="123"/>
+        <location filename="../ui/texts.h" line="124"/>
         <source>Cell %1: yours</source>
         <translation>Feld %1: deins</translation>
     </message>
     <message>
-        <location filename="../ui/texts.h" line="124"/>
+        <location filename="../ui/texts.h" line="126"/>
         <source>Cell %1: computer&apos;s</source>
         <translation>Feld %1: Computer</translation>
     </message>
     <message>
-        <location filename="../ui/texts.h" line="125"/>
+        <location filename="../ui/texts.h" line="127"/>
         <source>Cell %1: empty</source>
         <translation>Feld %1: leer</translation>
     </message>
     <message>
-        <location filename="../ui/texts.h" line="134"/>
+        <location filename="../ui/texts.h" line="135"/>
         <source>Top left</source>
         <translation>Oben links</translation>
     </message>
     <message>
-        <location filename="../ui/texts.h" line="135"/>
+        <location filename="../ui/texts.h" line="136"/>
         <source>Top middle</source>
         <translation>Oben Mitte</translation>
     </message>
     <message>
-        <location filename="../ui/texts.h" line="136"/>
+        <location filename="../ui/texts.h" line="137"/>
         <source>Top right</source>
         <translation>Oben rechts</translation>
     </message>
     <message>
-        <location filename="../ui/texts.h" line="137"/>
+        <location filename="../ui/texts.h" line="138"/>
         <source>Middle left</source>
         <translation>Mitte links</translation>
     </message>
     <message>
-        <location filename="../ui/texts.h" line="138"/>
+        <location filename="../ui/texts.h" line="139"/>
         <source>Centre</source>
         <translation>Mitte</translation>
     </message>
     <message>
-        <location filename="../ui/texts.h" line="139"/>
+        <location filename="../ui/texts.h" line="140"/>
         <source>Middle right</source>
         <translation>Mitte rechts</translation>
     </message>
     <message>
-        <location filename="../ui/texts.h" line="140"/>
+        <location filename="../ui/texts.h" line="141"/>
         <source>Bottom left</source>
         <translation>Unten links</translation>
     </message>
     <message>
-        <location filename="../ui/texts.h" line="141"/>
+        <location filename="../ui/texts.h" line="142"/>
         <source>Bottom middle</source>
         <translation>Unten Mitte</translation>
     </message>
     <message>
-        <location filename="../ui/texts.h" line="142"/>
+        <location filename="../ui/texts.h" line="143"/>
         <source>Bottom right</source>
         <translation>Unten rechts</translation>
     </message>
     <message>
-        <location filename="../ui/texts.h" line="144"/>
+        <location filename="../ui/texts.h" line="145"/>
         <source>%1 of the board; key %2, or %3 on the keypad unless the screen reader uses it</source>
         <translation>%1 auf dem Spielfeld; Taste %2, oder %3 auf dem Ziffernblock, wenn der Bildschirmleser ihn nicht belegt</translation>
     </message>
     <message>
-        <location filename="../ui/texts.h" line="153"/>
+        <location filename="../ui/texts.h" line="154"/>
         <source>You: %1</source>
         <translation>Du: %1</translation>
     </message>
     <message>
-        <location filename="../ui/texts.h" line="154"/>
+        <location filename="../ui/texts.h" line="156"/>
         <source>Computer: %1</source>
         <translation>Computer: %1</translation>
     </message>
     <message>
-        <location filename="../ui/texts.h" line="155"/>
+        <location filename="../ui/texts.h" line="157"/>
         <source>Draw: %1</source>
         <translation>Remis: %1</translation>
     </message>
     <message>
-        <location filename="../ui/texts.h" line="162"/>
+        <location filename="../ui/texts.h" line="164"/>
         <source>Matches you have won</source>
         <translation>Deine gewonnenen Partien</translation>
     </message>
     <message>
-        <location filename="../ui/texts.h" line="164"/>
+        <location filename="../ui/texts.h" line="166"/>
         <source>Matches the computer has won</source>
         <translation>Vom Computer gewonnene Partien</translation>
     </message>
     <message>
-        <location filename="../ui/texts.h" line="168"/>
+        <location filename="../ui/texts.h" line="170"/>
         <source>Drawn matches</source>
         <translation>Unentschiedene Partien</translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/texts.h" line="173"/>
+        <location filename="../ui/texts.h" line="175"/>
         <source>Time: %n Seconds</source>
         <translation>
             <numerusform>Zeit: %n Sekunde</numerusform>
@@ -226,32 +226,32 @@ der Computer antwortet in Blau.</translation>
         </translation>
     </message>
     <message>
-        <location filename="../ui/texts.h" line="177"/>
+        <location filename="../ui/texts.h" line="179"/>
         <source>Sound on</source>
         <translation>Ton an</translation>
     </message>
     <message>
-        <location filename="../ui/texts.h" line="178"/>
+        <location filename="../ui/texts.h" line="180"/>
         <source>Sound off</source>
         <translation>Ton aus</translation>
     </message>
     <message>
-        <location filename="../ui/texts.h" line="186"/>
+        <location filename="../ui/texts.h" line="188"/>
         <source>Cell %1: yours.</source>
         <translation>Feld %1: deins.</translation>
     </message>
     <message>
-        <location filename="../ui/texts.h" line="188"/>
+        <location filename="../ui/texts.h" line="190"/>
         <source> Computer: cell %1.</source>
         <translation> Computer: Feld %1.</translation>
     </message>
     <message>
-        <location filename="../ui/texts.h" line="195"/>
+        <location filename="../ui/texts.h" line="197"/>
         <source>%1. You %2, computer %3, draws %4.</source>
         <translation>%1. Du %2, Computer %3, Remis %4.</translation>
     </message>
     <message>
-        <location filename="../ui/texts.h" line="203"/>
+        <location filename="../ui/texts.h" line="205"/>
         <source>New match. The board is empty.</source>
         <translation>Neue Partie. Das Spielfeld ist leer.</translation>
     </message>

@@ -27,12 +27,12 @@ el ordenador responde en azul.</translation>
         <translation>Argumento inesperado «%1».</translation>
     </message>
     <message>
-        <location filename="../ui/command_line.cpp" line="117"/>
+        <location filename="../ui/command_line.cpp" line="116"/>
         <source>Show this help and exit.</source>
         <translation>Muestra esta ayuda y sale.</translation>
     </message>
     <message>
-        <location filename="../ui/command_line.cpp" line="120"/>
+        <location filename="../ui/command_line.cpp" line="119"/>
         <source>Show the version and exit.</source>
         <translation>Muestra la versión y sale.</translation>
     </message>
@@ -118,107 +118,107 @@ el ordenador responde en azul.</translation>
         <translation>Escribe un correo al autor</translation>
     </message>
     <message>
-        <location filename="../ui/texts.h" line="120"/>
+        <location filename="../ui/texts.h" line="121"/>
         <source>Time in this match</source>
         <translation>Tiempo de esta partida</translation>
     </message>
     <message>
-        <location filename="../ui/texts.h" line="123"/>
+        <location filename="../ui/texts.h" line="124"/>
         <source>Cell %1: yours</source>
         <translation>Casilla %1: tuya</translation>
     </message>
     <message>
-        <location filename="../ui/texts.h" line="124"/>
+        <location filename="../ui/texts.h" line="126"/>
         <source>Cell %1: computer&apos;s</source>
         <translation>Casilla %1: del ordenador</translation>
     </message>
     <message>
-        <location filename="../ui/texts.h" line="125"/>
+        <location filename="../ui/texts.h" line="127"/>
         <source>Cell %1: empty</source>
         <translation>Casilla %1: vacía</translation>
     </message>
     <message>
-        <location filename="../ui/texts.h" line="134"/>
+        <location filename="../ui/texts.h" line="135"/>
         <source>Top left</source>
         <translation>Arriba a la izquierda</translation>
     </message>
     <message>
-        <location filename="../ui/texts.h" line="135"/>
+        <location filename="../ui/texts.h" line="136"/>
         <source>Top middle</source>
         <translation>Arriba en el centro</translation>
     </message>
     <message>
-        <location filename="../ui/texts.h" line="136"/>
+        <location filename="../ui/texts.h" line="137"/>
         <source>Top right</source>
         <translation>Arriba a la derecha</translation>
     </message>
     <message>
-        <location filename="../ui/texts.h" line="137"/>
+        <location filename="../ui/texts.h" line="138"/>
         <source>Middle left</source>
         <translation>En medio a la izquierda</translation>
     </message>
     <message>
-        <location filename="../ui/texts.h" line="138"/>
+        <location filename="../ui/texts.h" line="139"/>
         <source>Centre</source>
         <translation>En el centro</translation>
     </message>
     <message>
-        <location filename="../ui/texts.h" line="139"/>
+        <location filename="../ui/texts.h" line="140"/>
         <source>Middle right</source>
         <translation>En medio a la derecha</translation>
     </message>
     <message>
-        <location filename="../ui/texts.h" line="140"/>
+        <location filename="../ui/texts.h" line="141"/>
         <source>Bottom left</source>
         <translation>Abajo a la izquierda</translation>
     </message>
     <message>
-        <location filename="../ui/texts.h" line="141"/>
+        <location filename="../ui/texts.h" line="142"/>
         <source>Bottom middle</source>
         <translation>Abajo en el centro</translation>
     </message>
     <message>
-        <location filename="../ui/texts.h" line="142"/>
+        <location filename="../ui/texts.h" line="143"/>
         <source>Bottom right</source>
         <translation>Abajo a la derecha</translation>
     </message>
     <message>
-        <location filename="../ui/texts.h" line="144"/>
+        <location filename="../ui/texts.h" line="145"/>
         <source>%1 of the board; key %2, or %3 on the keypad unless the screen reader uses it</source>
         <translation>%1 en el tablero; tecla %2, o %3 en el teclado numérico si el lector de pantalla no lo usa</translation>
     </message>
     <message>
-        <location filename="../ui/texts.h" line="153"/>
+        <location filename="../ui/texts.h" line="154"/>
         <source>You: %1</source>
         <translation>Tú: %1</translation>
     </message>
     <message>
-        <location filename="../ui/texts.h" line="154"/>
+        <location filename="../ui/texts.h" line="156"/>
         <source>Computer: %1</source>
         <translation>Ordenador: %1</translation>
     </message>
     <message>
-        <location filename="../ui/texts.h" line="155"/>
+        <location filename="../ui/texts.h" line="157"/>
         <source>Draw: %1</source>
         <translation>Empates: %1</translation>
     </message>
     <message>
-        <location filename="../ui/texts.h" line="162"/>
+        <location filename="../ui/texts.h" line="164"/>
         <source>Matches you have won</source>
         <translation>Partidas que has ganado</translation>
     </message>
     <message>
-        <location filename="../ui/texts.h" line="164"/>
+        <location filename="../ui/texts.h" line="166"/>
         <source>Matches the computer has won</source>
         <translation>Partidas que ha ganado el ordenador</translation>
     </message>
     <message>
-        <location filename="../ui/texts.h" line="168"/>
+        <location filename="../ui/texts.h" line="170"/>
         <source>Drawn matches</source>
         <translation>Partidas empatadas</translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/texts.h" line="173"/>
+        <location filename="../ui/texts.h" line="175"/>
         <source>Time: %n Seconds</source>
         <translation>
             <numerusform>Tiempo: %n segundo</numerusform>
@@ -226,32 +226,32 @@ el ordenador responde en azul.</translation>
         </translation>
     </message>
     <message>
-        <location filename="../ui/texts.h" line="177"/>
+        <location filename="../ui/texts.h" line="179"/>
         <source>Sound on</source>
         <translation>Sonido activado</translation>
     </message>
     <message>
-        <location filename="../ui/texts.h" line="178"/>
+        <location filename="../ui/texts.h" line="180"/>
         <source>Sound off</source>
         <translation>Sonido desactivado</translation>
     </message>
     <message>
-        <location filename="../ui/texts.h" line="186"/>
+        <location filename="../ui/texts.h" line="188"/>
         <source>Cell %1: yours.</source>
         <translation>Casilla %1: tuya.</translation>
     </message>
     <message>
-        <location filename="../ui/texts.h" line="188"/>
+        <location filename="../ui/texts.h" line="190"/>
         <source> Computer: cell %1.</source>
         <translation> Ordenador: casilla %1.</translation>
     </message>
     <message>
-        <location filename="../ui/texts.h" line="195"/>
+        <location filename="../ui/texts.h" line="197"/>
         <source>%1. You %2, computer %3, draws %4.</source>
         <translation>%1. Tú %2, ordenador %3, empates %4.</translation>
     </message>
     <message>
-        <location filename="../ui/texts.h" line="203"/>
+        <location filename="../ui/texts.h" line="205"/>
         <source>New match. The board is empty.</source>
         <translation>Nueva partida. El tablero está vacío.</translation>
     </message>

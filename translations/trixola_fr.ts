@@ -27,12 +27,12 @@ l&apos;ordinateur répond en bleu.</translation>
         <translation>Argument inattendu « %1 ».</translation>
     </message>
     <message>
-        <location filename="../ui/command_line.cpp" line="117"/>
+        <location filename="../ui/command_line.cpp" line="116"/>
         <source>Show this help and exit.</source>
         <translation>Affiche cette aide et quitte.</translation>
     </message>
     <message>
-        <location filename="../ui/command_line.cpp" line="120"/>
+        <location filename="../ui/command_line.cpp" line="119"/>
         <source>Show the version and exit.</source>
         <translation>Affiche la version et quitte.</translation>
     </message>
@@ -118,107 +118,107 @@ l&apos;ordinateur répond en bleu.</translation>
         <translation>Écrit un courriel à l&apos;auteur</translation>
     </message>
     <message>
-        <location filename="../ui/texts.h" line="120"/>
+        <location filename="../ui/texts.h" line="121"/>
         <source>Time in this match</source>
         <translation>Temps de cette partie</translation>
     </message>
     <message>
-        <location filename="../ui/texts.h" line="123"/>
+        <location filename="../ui/texts.h" line="124"/>
         <source>Cell %1: yours</source>
         <translation>Case %1 : à vous</translation>
     </message>
     <message>
-        <location filename="../ui/texts.h" line="124"/>
+        <location filename="../ui/texts.h" line="126"/>
         <source>Cell %1: computer&apos;s</source>
         <translation>Case %1 : à l&apos;ordinateur</translation>
     </message>
     <message>
-        <location filename="../ui/texts.h" line="125"/>
+        <location filename="../ui/texts.h" line="127"/>
         <source>Cell %1: empty</source>
         <translation>Case %1 : vide</translation>
     </message>
     <message>
-        <location filename="../ui/texts.h" line="134"/>
+        <location filename="../ui/texts.h" line="135"/>
         <source>Top left</source>
         <translation>En haut à gauche</translation>
     </message>
     <message>
-        <location filename="../ui/texts.h" line="135"/>
+        <location filename="../ui/texts.h" line="136"/>
         <source>Top middle</source>
         <translation>En haut au milieu</translation>
     </message>
     <message>
-        <location filename="../ui/texts.h" line="136"/>
+        <location filename="../ui/texts.h" line="137"/>
         <source>Top right</source>
         <translation>En haut à droite</translation>
     </message>
     <message>
-        <location filename="../ui/texts.h" line="137"/>
+        <location filename="../ui/texts.h" line="138"/>
         <source>Middle left</source>
         <translation>Au milieu à gauche</translation>
     </message>
     <message>
-        <location filename="../ui/texts.h" line="138"/>
+        <location filename="../ui/texts.h" line="139"/>
         <source>Centre</source>
         <translation>Au centre</translation>
     </message>
     <message>
-        <location filename="../ui/texts.h" line="139"/>
+        <location filename="../ui/texts.h" line="140"/>
         <source>Middle right</source>
         <translation>Au milieu à droite</translation>
     </message>
     <message>
-        <location filename="../ui/texts.h" line="140"/>
+        <location filename="../ui/texts.h" line="141"/>
         <source>Bottom left</source>
         <translation>En bas à gauche</translation>
     </message>
     <message>
-        <location filename="../ui/texts.h" line="141"/>
+        <location filename="../ui/texts.h" line="142"/>
         <source>Bottom middle</source>
         <translation>En bas au milieu</translation>
     </message>
     <message>
-        <location filename="../ui/texts.h" line="142"/>
+        <location filename="../ui/texts.h" line="143"/>
         <source>Bottom right</source>
         <translation>En bas à droite</translation>
     </message>
     <message>
-        <location filename="../ui/texts.h" line="144"/>
+        <location filename="../ui/texts.h" line="145"/>
         <source>%1 of the board; key %2, or %3 on the keypad unless the screen reader uses it</source>
         <translation>%1 du plateau ; touche %2, ou %3 sur le pavé numérique si le lecteur d&apos;écran ne l&apos;utilise pas</translation>
     </message>
     <message>
-        <location filename="../ui/texts.h" line="153"/>
+        <location filename="../ui/texts.h" line="154"/>
         <source>You: %1</source>
         <translation>Vous : %1</translation>
     </message>
     <message>
-        <location filename="../ui/texts.h" line="154"/>
+        <location filename="../ui/texts.h" line="156"/>
         <source>Computer: %1</source>
         <translation>Ordinateur : %1</translation>
     </message>
     <message>
-        <location filename="../ui/texts.h" line="155"/>
+        <location filename="../ui/texts.h" line="157"/>
         <source>Draw: %1</source>
         <translation>Nuls : %1</translation>
     </message>
     <message>
-        <location filename="../ui/texts.h" line="162"/>
+        <location filename="../ui/texts.h" line="164"/>
         <source>Matches you have won</source>
         <translation>Parties que vous avez gagnées</translation>
     </message>
     <message>
-        <location filename="../ui/texts.h" line="164"/>
+        <location filename="../ui/texts.h" line="166"/>
         <source>Matches the computer has won</source>
         <translation>Parties gagnées par l&apos;ordinateur</translation>
     </message>
     <message>
-        <location filename="../ui/texts.h" line="168"/>
+        <location filename="../ui/texts.h" line="170"/>
         <source>Drawn matches</source>
         <translation>Parties nulles</translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/texts.h" line="173"/>
+        <location filename="../ui/texts.h" line="175"/>
         <source>Time: %n Seconds</source>
         <translation>
             <numerusform>Temps : %n seconde</numerusform>
@@ -226,32 +226,32 @@ l&apos;ordinateur répond en bleu.</translation>
         </translation>
     </message>
     <message>
-        <location filename="../ui/texts.h" line="177"/>
+        <location filename="../ui/texts.h" line="179"/>
         <source>Sound on</source>
         <translation>Son activé</translation>
     </message>
     <message>
-        <location filename="../ui/texts.h" line="178"/>
+        <location filename="../ui/texts.h" line="180"/>
         <source>Sound off</source>
         <translation>Son coupé</translation>
     </message>
     <message>
-        <location filename="../ui/texts.h" line="186"/>
+        <location filename="../ui/texts.h" line="188"/>
         <source>Cell %1: yours.</source>
         <translation>Case %1 : à vous.</translation>
     </message>
     <message>
-        <location filename="../ui/texts.h" line="188"/>
+        <location filename="../ui/texts.h" line="190"/>
         <source> Computer: cell %1.</source>
         <translation> Ordinateur : case %1.</translation>
     </message>
     <message>
-        <location filename="../ui/texts.h" line="195"/>
+        <location filename="../ui/texts.h" line="197"/>
         <source>%1. You %2, computer %3, draws %4.</source>
         <translation>%1. Vous %2, ordinateur %3, nuls %4.</translation>
     </message>
     <message>
-        <location filename="../ui/texts.h" line="203"/>
+        <location filename="../ui/texts.h" line="205"/>
         <source>New match. The board is empty.</source>
         <translation>Nouvelle partie. Le plateau est vide.</translation>
     </message>

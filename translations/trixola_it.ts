@@ -27,12 +27,12 @@ il computer risponde in blu.</translation>
         <translation>Argomento inatteso «%1».</translation>
     </message>
     <message>
-        <location filename="../ui/command_line.cpp" line="117"/>
+        <location filename="../ui/command_line.cpp" line="116"/>
         <source>Show this help and exit.</source>
         <translation>Mostra questo aiuto ed esce.</translation>
     </message>
     <message>
-        <location filename="../ui/command_line.cpp" line="120"/>
+        <location filename="../ui/command_line.cpp" line="119"/>
         <source>Show the version and exit.</source>
         <translation>Mostra la versione ed esce.</translation>
     </message>
@@ -118,107 +118,107 @@ il computer risponde in blu.</translation>
         <translation>Scrive un&apos;e-mail all&apos;autore</translation>
     </message>
     <message>
-        <location filename="../ui/texts.h" line="120"/>
+        <location filename="../ui/texts.h" line="121"/>
         <source>Time in this match</source>
         <translation>Tempo di questa partita</translation>
     </message>
     <message>
-        <location filename="../ui/texts.h" line="123"/>
+        <location filename="../ui/texts.h" line="124"/>
         <source>Cell %1: yours</source>
         <translation>Casella %1: tua</translation>
     </message>
     <message>
-        <location filename="../ui/texts.h" line="124"/>
+        <location filename="../ui/texts.h" line="126"/>
         <source>Cell %1: computer&apos;s</source>
         <translation>Casella %1: del computer</translation>
     </message>
     <message>
-        <location filename="../ui/texts.h" line="125"/>
+        <location filename="../ui/texts.h" line="127"/>
         <source>Cell %1: empty</source>
         <translation>Casella %1: vuota</translation>
     </message>
     <message>
-        <location filename="../ui/texts.h" line="134"/>
+        <location filename="../ui/texts.h" line="135"/>
         <source>Top left</source>
         <translation>In alto a sinistra</translation>
     </message>
     <message>
-        <location filename="../ui/texts.h" line="135"/>
+        <location filename="../ui/texts.h" line="136"/>
         <source>Top middle</source>
         <translation>In alto al centro</translation>
     </message>
     <message>
-        <location filename="../ui/texts.h" line="136"/>
+        <location filename="../ui/texts.h" line="137"/>
         <source>Top right</source>
         <translation>In alto a destra</translation>
     </message>
     <message>
-        <location filename="../ui/texts.h" line="137"/>
+        <location filename="../ui/texts.h" line="138"/>
         <source>Middle left</source>
         <translation>Al centro a sinistra</translation>
     </message>
     <message>
-        <location filename="../ui/texts.h" line="138"/>
+        <location filename="../ui/texts.h" line="139"/>
         <source>Centre</source>
         <translation>Al centro</translation>
     </message>
     <message>
-        <location filename="../ui/texts.h" line="139"/>
+        <location filename="../ui/texts.h" line="140"/>
         <source>Middle right</source>
         <translation>Al centro a destra</translation>
     </message>
     <message>
-        <location filename="../ui/texts.h" line="140"/>
+        <location filename="../ui/texts.h" line="141"/>
         <source>Bottom left</source>
         <translation>In basso a sinistra</translation>
     </message>
     <message>
-        <location filename="../ui/texts.h" line="141"/>
+        <location filename="../ui/texts.h" line="142"/>
         <source>Bottom middle</source>
         <translation>In basso al centro</translation>
     </message>
     <message>
-        <location filename="../ui/texts.h" line="142"/>
+        <location filename="../ui/texts.h" line="143"/>
         <source>Bottom right</source>
         <translation>In basso a destra</translation>
     </message>
     <message>
-        <location filename="../ui/texts.h" line="144"/>
+        <location filename="../ui/texts.h" line="145"/>
         <source>%1 of the board; key %2, or %3 on the keypad unless the screen reader uses it</source>
         <translation>%1 nella griglia; tasto %2, oppure %3 sul tastierino numerico se lo screen reader non lo usa</translation>
     </message>
     <message>
-        <location filename="../ui/texts.h" line="153"/>
+        <location filename="../ui/texts.h" line="154"/>
         <source>You: %1</source>
         <translation>Tu: %1</translation>
     </message>
     <message>
-        <location filename="../ui/texts.h" line="154"/>
+        <location filename="../ui/texts.h" line="156"/>
         <source>Computer: %1</source>
         <translation>Computer: %1</translation>
     </message>
     <message>
-        <location filename="../ui/texts.h" line="155"/>
+        <location filename="../ui/texts.h" line="157"/>
         <source>Draw: %1</source>
         <translation>Pareggi: %1</translation>
     </message>
     <message>
-        <location filename="../ui/texts.h" line="162"/>
+        <location filename="../ui/texts.h" line="164"/>
         <source>Matches you have won</source>
         <translation>Partite vinte da te</translation>
     </message>
     <message>
-        <location filename="../ui/texts.h" line="164"/>
+        <location filename="../ui/texts.h" line="166"/>
         <source>Matches the computer has won</source>
         <translation>Partite vinte dal computer</translation>
     </message>
     <message>
-        <location filename="../ui/texts.h" line="168"/>
+        <location filename="../ui/texts.h" line="170"/>
         <source>Drawn matches</source>
         <translation>Partite pareggiate</translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/texts.h" line="173"/>
+        <location filename="../ui/texts.h" line="175"/>
         <source>Time: %n Seconds</source>
         <translation>
             <numerusform>Tempo: %n secondo</numerusform>
@@ -226,32 +226,32 @@ il computer risponde in blu.</translation>
         </translation>
     </message>
     <message>
-        <location filename="../ui/texts.h" line="177"/>
+        <location filename="../ui/texts.h" line="179"/>
         <source>Sound on</source>
         <translation>Audio attivo</translation>
     </message>
     <message>
-        <location filename="../ui/texts.h" line="178"/>
+        <location filename="../ui/texts.h" line="180"/>
         <source>Sound off</source>
         <translation>Audio disattivato</translation>
     </message>
     <message>
-        <location filename="../ui/texts.h" line="186"/>
+        <location filename="../ui/texts.h" line="188"/>
         <source>Cell %1: yours.</source>
         <translation>Casella %1: tua.</translation>
     </message>
     <message>
-        <location filename="../ui/texts.h" line="188"/>
+        <location filename="../ui/texts.h" line="190"/>
         <source> Computer: cell %1.</source>
         <translation> Computer: casella %1.</translation>
     </message>
     <message>
-        <location filename="../ui/texts.h" line="195"/>
+        <location filename="../ui/texts.h" line="197"/>
         <source>%1. You %2, computer %3, draws %4.</source>
         <translation>%1. Tu %2, computer %3, pareggi %4.</translation>
     </message>
     <message>
-        <location filename="../ui/texts.h" line="203"/>
+        <location filename="../ui/texts.h" line="205"/>
         <source>New match. The board is empty.</source>
         <translation>Nuova partita. La griglia è vuota.</translation>
     </message>

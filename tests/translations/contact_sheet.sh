@@ -45,5 +45,5 @@ for language in "${languages[@]}"; do
   game=""
   images+=(-label "$language" "$shots/$language.png")
 done
-montage "${images[@]}" -tile 3x -geometry +6+6 -background '#dddddd' "$output"
+montage "${images[@]}" -font Liberation-Sans -pointsize 14 -tile 3x -geometry +6+6 -background '#dddddd' "$output"
 echo "contact sheet: $output (shots in $shots)"
