@@ -200,7 +200,7 @@ the computer answers in blue.</source>
     <message>
         <location filename="../ui/texts.h" line="157"/>
         <source>Draw: %1</source>
-        <translation>تعادل: %1</translation>
+        <translation>تعادلات: %1</translation>
     </message>
     <message>
         <location filename="../ui/texts.h" line="164"/>
@@ -320,7 +320,7 @@ the computer answers in blue.</source>
     <message>
         <location filename="../ui/texts.h" line="95"/>
         <source>Draw: %1</source>
-        <translation>تعادل: %1</translation>
+        <translation>تعادلات: %1</translation>
     </message>
     <message numerus="yes">
         <location filename="../ui/texts.h" line="99"/>

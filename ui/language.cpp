@@ -23,20 +23,24 @@ bool IsSourceLanguage(const QString& name, const QLocale& locale) {
 }  // namespace
 
 QStringList Catalogues() {
+  // Filtered by hand: QDir's name filters would bring in the regular
+  // expression library (half a megabyte) for this.
   QStringList paths;
   const QDir dir(QString::fromLatin1(kCatalogueDir));
-  for (const QString& file :
-       dir.entryList({QString::fromLatin1(kPrefix) + QStringLiteral("*.qm")}, QDir::Files)) {
-    paths << dir.filePath(file);
+  for (const QString& file : dir.entryList(QDir::Files)) {
+    if (file.startsWith(QLatin1String(kPrefix)) && file.endsWith(QLatin1String(".qm"))) {
+      paths << dir.filePath(file);
+    }
   }
   return paths;
 }
 
 QString CatalogueFor(const QStringList& languages) {
-  const QStringList catalogues = Catalogues();
+  QStringList catalogues;
   for (const QString& name : languages) {
     const QLocale wanted(name);
     if (IsSourceLanguage(name, wanted)) return {};
+    if (catalogues.isEmpty()) catalogues = Catalogues();
     // Same language in the same script; the catalogue for the wanted
     // country first (there is one catalogue per language so far).
     QString sameLanguage;

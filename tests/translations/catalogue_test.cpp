@@ -7,9 +7,11 @@
 #include <QFile>
 #include <QFontDatabase>
 #include <QFontMetrics>
+#include <QGlyphRun>
 #include <QKeySequence>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRawFont>
 #include <QStyleOptionButton>
 #include <QTest>
 #include <QTextLayout>
@@ -26,15 +28,25 @@ using namespace trixola;
 
 namespace {
 
-// The width and height a text takes in a font, fallback fonts included, on
-// one line.
+// How far right and down a text reaches from the top left of its line,
+// drawn on one line in a font, fallback fonts included: its advance and the
+// lowest pixel its glyphs paint (a fallback font's line can be taller than
+// what its glyphs ink).
 QSizeF Extent(const QString& text, const QFont& font) {
   QTextLayout layout(text, font);
   layout.beginLayout();
   QTextLine line = layout.createLine();
   line.setLineWidth(100000);
   layout.endLayout();
-  return {line.naturalTextWidth(), line.height()};
+  qreal bottom = 0;
+  for (const QGlyphRun& run : layout.glyphRuns()) {
+    const QList<quint32> glyphs = run.glyphIndexes();
+    const QList<QPointF> positions = run.positions();
+    for (qsizetype i = 0; i < glyphs.size(); ++i) {
+      bottom = std::max(bottom, positions[i].y() + run.rawFont().boundingRect(glyphs[i]).bottom());
+    }
+  }
+  return {line.naturalTextWidth(), bottom};
 }
 
 // The room for a row caption that grows right inside the score frame (its

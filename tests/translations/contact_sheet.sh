@@ -32,7 +32,7 @@ for language in "${languages[@]}"; do
   LANGUAGE=$language LANG=C.UTF-8 "$program" >/dev/null 2>&1 &
   game=$!
   window=""
-  for _ in $(seq 400); do
+  for _ in $(seq 1200); do
     window=$(xdotool search --pid "$game" --onlyvisible 2>/dev/null | head -n 1 || true)
     [[ -n $window ]] && break
     sleep 0.05
