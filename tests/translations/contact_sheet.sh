@@ -28,16 +28,23 @@ for ts in "$here"/../../translations/trixola_*.ts; do
   languages+=("${name%.ts}")
 done
 images=()
-for language in "${languages[@]}"; do
-  LANGUAGE=$language LANG=C.UTF-8 "$program" >/dev/null 2>&1 &
+# start LANGUAGE: starts the game in that language and sets $game and
+# $window; false if no window shows within 10 s.
+start() {
+  LANGUAGE=$1 LANG=C.UTF-8 "$program" >/dev/null 2>&1 &
   game=$!
   window=""
-  for _ in $(seq 1200); do
+  for _ in $(seq 200); do
     window=$(xdotool search --pid "$game" --onlyvisible 2>/dev/null | head -n 1 || true)
-    [[ -n $window ]] && break
+    [[ -n $window ]] && return 0
     sleep 0.05
   done
-  [[ -n $window ]] || { echo "contact_sheet: no window in $language" >&2; exit 1; }
+  kill "$game" 2>/dev/null || true
+  wait "$game" 2>/dev/null || true
+  return 1
+}
+for language in "${languages[@]}"; do
+  start "$language" || start "$language" || { echo "contact_sheet: no window in $language" >&2; exit 1; }
   sleep 1.5  # the clock shows its first second
   import -window "$window" "$shots/$language.png"
   kill "$game"
