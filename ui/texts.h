@@ -60,20 +60,27 @@ inline const QString kContactLink = QStringLiteral("mailto:orvandel@trixola.exam
 
 inline constexpr ShownText kComputer{QT_TRANSLATE_NOOP("Window", "Computer")};
 inline constexpr ShownText kYou{QT_TRANSLATE_NOOP("Window", "You")};
+//: Level option; about 28 pixels of text beside its radio button.
 inline constexpr ShownText kEasy{QT_TRANSLATE_NOOP("Window", "Easy")};
+//: Level option; about 28 pixels of text beside its radio button.
 inline constexpr ShownText kHard{QT_TRANSLATE_NOOP("Window", "Hard")};
 // The letter after "&" is the button's access key (Alt+letter); the two
 // buttons' keys differ in every language.
+//: Button, 81 pixels wide. The letter after & is its access key; it must differ from Exit's.
 inline constexpr ShownText kNewGame{QT_TRANSLATE_NOOP("Window", "&New Game")};
+//: Button, 81 pixels wide. The letter after & is its access key; it must differ from New Game's.
 inline constexpr ShownText kExit{QT_TRANSLATE_NOOP("Window", "&Exit")};
 inline constexpr ShownText kSoundTip{QT_TRANSLATE_NOOP("Window", "Sound On/Off")};
 
 // The banner: the welcome while a match runs, then how it ended (English
 // source; Banner() is the text shown).
 inline const char* BannerSource(std::optional<Outcome> outcome) {
+  //: Banner, shouted (in capitals where the language has them): 161 x 89 pixels in a 24-pixel font,
+  //: three lines at most. TRIXOLA is the game's name.
   if (!outcome) return QT_TRANSLATE_NOOP("Window", "WELCOME TO TRIXOLA");
   switch (*outcome) {
     case Outcome::PlayerWon:
+      //: Banner; the two leading spaces centre the English text and need not be kept.
       return QT_TRANSLATE_NOOP("Window", "  YOU WON THE GAME");
     case Outcome::ComputerWon:
       return QT_TRANSLATE_NOOP("Window", "COMPUTER WON THE GAME");
@@ -96,10 +103,12 @@ inline QString ScoreCaption(Outcome outcome, int count) {
 }
 
 inline QString ClockCaption(int seconds) {
+  //: The match's clock, 81 pixels wide; %n counts from 1 to thousands.
   return Shown(QT_TRANSLATE_N_NOOP("Window", "%n Seconds"), seconds);
 }
 
 inline QString SoundCaption(bool on) {
+  //: Beside the sound switch: the sound is on / off.
   return on ? Shown(QT_TRANSLATE_NOOP("Window", "On")) : Shown(QT_TRANSLATE_NOOP("Window", "Off"));
 }
 
@@ -187,6 +196,7 @@ inline QString SoundName(bool on) {
 inline QString MoveAnnouncement(int playerCell, std::optional<int> computerCell) {
   QString told = Told(QT_TRANSLATE_NOOP("ScreenReader", "Cell %1: yours.")).arg(playerCell);
   if (computerCell) {
+    //: Follows "Cell %1: yours." in the same announcement; the leading space separates the two.
     told += Told(QT_TRANSLATE_NOOP("ScreenReader", " Computer: cell %1.")).arg(*computerCell);
   }
   return told;
@@ -194,6 +204,8 @@ inline QString MoveAnnouncement(int playerCell, std::optional<int> computerCell)
 
 // At the end of a match: the result as the banner shows it, then the score.
 inline QString ResultAnnouncement(Outcome outcome, int playerWins, int computerWins, int draws) {
+  //: %1 is the banner's result text; %2 to %4 are the score: matches won by the player, by the
+  //: computer, drawn.
   return Told(QT_TRANSLATE_NOOP("ScreenReader", "%1. You %2, computer %3, draws %4."))
       .arg(QCoreApplication::translate(kWindow, BannerSource(outcome)).trimmed())
       .arg(playerWins)
