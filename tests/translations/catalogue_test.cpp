@@ -158,7 +158,7 @@ void CatalogueTest::complete() {
   QString language;
   const QList<Message> messages = ReadTs(ts, &language);
   QVERIFY(!messages.isEmpty());
-  QVERIFY(language.isEmpty() == false);
+  QVERIFY(!language.isEmpty());
   const Plurals* plurals = nullptr;
   for (const Plurals& p : kPlurals) {
     if (language == QLatin1String(p.language)) plurals = &p;
@@ -166,14 +166,6 @@ void CatalogueTest::complete() {
   QVERIFY2(plurals != nullptr, qPrintable(language + " has no plural table here"));
   QTranslator translator;
   QVERIFY(translator.load(qm));
-  // The names the window uses, with their sources, must all be in the
-  // catalogue (lupdate was run after the last change of the texts).
-  for (const char* source :
-       {texts::kEasy.source(), texts::kNewGame.source(), texts::kWindowDescription.source()}) {
-    bool found = false;
-    for (const Message& m : messages) found = found || m.source == QLatin1String(source);
-    QVERIFY2(found, source);
-  }
   for (const Message& m : messages) {
     const QString where = m.context + ": " + m.source;
     QVERIFY2(m.finished, qPrintable("unfinished " + where));
