@@ -6,7 +6,11 @@
 #include <QFileInfo>
 #include <QString>
 #include <QStringList>
+#include <QTranslator>
 #include <cstdio>
+#include <optional>
+
+#include "language.h"
 
 #ifndef TRIXOLA_VERSION
 #error "TRIXOLA_VERSION (the release number) is set by the build"
@@ -51,23 +55,95 @@ constexpr QtOption kQtOptions[] = {
 // The options that choose where the window appears.
 constexpr const char* kDisplayOptions[] = {"platform", "display"};
 
-const char kQtOptionsNote[] =
-    "\nQt's own options, such as -platform, -style and -display, work as in any Qt\n"
-    "program. See the trixola(6) manual page for how to play.\n";
+// The catalogues' context for the command line.
+constexpr char kContext[] = "CommandLine";
 
-// QCommandLineParser::helpText() names the program after the application's
-// first argument. Here, before the window's application object exists, a
-// core application (which needs no display) stands in for it, named as the
-// program was started.
-QString HelpText(const QCommandLineParser& parser, const QString& program) {
-  if (QCoreApplication::instance() != nullptr) return parser.helpText() + kQtOptionsNote;
-  QByteArray name = QFileInfo(program).fileName().toLocal8Bit();
-  if (name.isEmpty()) name = "trixola";
-  int argc = 1;
-  char* argv[] = {name.data(), nullptr};
-  const QCoreApplication app(argc, argv);
-  return parser.helpText() + kQtOptionsNote;
+QString Tr(const char* source) {
+  return QCoreApplication::translate(kContext, source);
 }
+
+const char kQtOptionsNote[] = QT_TRANSLATE_NOOP(
+    "CommandLine",
+    "\nQt's own options, such as -platform, -style and -display, work as in any Qt\n"
+    "program. See the trixola(6) manual page for how to play.\n");
+
+// The texts of QCommandLineParser that the help and its errors show. Qt
+// translates them in its own catalogues, which the game does not load; the
+// game's catalogues carry them in the parser's context instead.
+[[maybe_unused]] constexpr const char* kParserTexts[] = {
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Usage: %1"),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "[options]"),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Options:"),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Unknown option '%1'."),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Unknown options: %1."),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Missing value after '%1'."),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Unexpected value after '%1'."),
+};
+
+// The game's options, described in the player's language when a catalogue
+// is installed.
+struct Parser {
+  Parser() {
+    // Qt's options are words after a single dash (-platform), never letters
+    // run together.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.setApplicationDescription(
+        Tr(QT_TRANSLATE_NOOP("CommandLine",
+                             "Noughts and crosses against the computer: you move first with a "
+                             "pink cross,\nthe computer answers in blue.")));
+    parser.addOption(help);
+    parser.addOption(version);
+    for (const QtOption& qt : kQtOptions) {
+      QCommandLineOption option(QString::fromLatin1(qt.name));
+      if (qt.takesValue) option.setValueName(QStringLiteral("value"));
+      option.setFlags(QCommandLineOption::HiddenFromHelp);
+      parser.addOption(option);
+    }
+  }
+
+  // Why the arguments are refused, or an empty string.
+  QString Error(const QStringList& arguments) {
+    if (!parser.parse(arguments)) return parser.errorText();
+    if (parser.positionalArguments().isEmpty()) return {};
+    return Tr(QT_TRANSLATE_NOOP("CommandLine", "Unexpected argument '%1'."))
+        .arg(parser.positionalArguments().first());
+  }
+
+  QString HelpText() const { return parser.helpText() + Tr(kQtOptionsNote); }
+
+  QCommandLineParser parser;
+  const QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")},
+                                Tr(QT_TRANSLATE_NOOP("CommandLine", "Show this help and exit."))};
+  const QCommandLineOption version{
+      {QStringLiteral("v"), QStringLiteral("version")},
+      Tr(QT_TRANSLATE_NOOP("CommandLine", "Show the version and exit."))};
+};
+
+// Before the window's application object exists, a core application (which
+// needs no display) stands in for it while the program answers the command
+// line: QCommandLineParser::helpText() names the program after its first
+// argument, and the catalogue of the player's language is installed in it.
+// Made only to answer; a plain start of the game pays nothing for it.
+class Answering {
+ public:
+  explicit Answering(const QString& program) {
+    if (QCoreApplication::instance() != nullptr) return;
+    name_ = QFileInfo(program).fileName().toLocal8Bit();
+    if (name_.isEmpty()) name_ = "trixola";
+    argv_[0] = name_.data();
+    app_.emplace(argc_, argv_);
+    if (language::Load(translator_)) QCoreApplication::installTranslator(&translator_);
+  }
+  Answering(const Answering&) = delete;
+  Answering& operator=(const Answering&) = delete;
+
+ private:
+  QByteArray name_;
+  int argc_ = 1;
+  char* argv_[2] = {nullptr, nullptr};
+  QTranslator translator_;
+  std::optional<QCoreApplication> app_;
+};
 
 void Print(std::FILE* stream, const QString& text) {
   std::fputs(text.toLocal8Bit().constData(), stream);
@@ -81,50 +157,37 @@ CommandLine ReadCommandLine(int argc, const char* const* argv) {
   for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
   if (arguments.isEmpty()) arguments << QStringLiteral("trixola");
 
-  QCommandLineParser parser;
-  // Qt's options are words after a single dash (-platform), never letters
-  // run together.
-  parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-  parser.setApplicationDescription(
-      QStringLiteral("Noughts and crosses against the computer: you move first with a pink cross,\n"
-                     "the computer answers in blue."));
-  const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-                                QStringLiteral("Show this help and exit."));
-  const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
-                                   QStringLiteral("Show the version and exit."));
-  parser.addOption(help);
-  parser.addOption(version);
-  for (const QtOption& qt : kQtOptions) {
-    QCommandLineOption option(QString::fromLatin1(qt.name));
-    if (qt.takesValue) option.setValueName(QStringLiteral("value"));
-    option.setFlags(QCommandLineOption::HiddenFromHelp);
-    parser.addOption(option);
+  CommandLine result;
+  {
+    Parser plain;
+    const bool answer = !plain.Error(arguments).isEmpty() || plain.parser.isSet(plain.help) ||
+                        plain.parser.isSet(plain.version);
+    if (!answer) {
+      for (const char* name : kDisplayOptions) {
+        const QString option = QString::fromLatin1(name);
+        if (!plain.parser.isSet(option)) continue;
+        if (!result.displayOptions.isEmpty()) result.displayOptions += ", ";
+        result.displayOptions +=
+            '-' + option.toLatin1() + " \"" + plain.parser.value(option).toLocal8Bit() + '"';
+      }
+      return result;
+    }
   }
 
-  CommandLine result;
-  QString error;
-  if (!parser.parse(arguments)) {
-    error = parser.errorText();
-  } else if (!parser.positionalArguments().isEmpty()) {
-    error = QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().first());
-  }
+  // The answer, in the player's language: the options read again with their
+  // descriptions and errors translated.
+  const Answering answering(arguments[0]);
+  Parser parser;
+  const QString error = parser.Error(arguments);
   if (!error.isEmpty()) {
-    Print(stderr, QStringLiteral("trixola: %1\n\n").arg(error) + HelpText(parser, arguments[0]));
+    Print(stderr, QStringLiteral("trixola: %1\n\n").arg(error) + parser.HelpText());
     result.exitStatus = kUsageError;
-  } else if (parser.isSet(help)) {
-    Print(stdout, HelpText(parser, arguments[0]));
-    result.exitStatus = 0;
-  } else if (parser.isSet(version)) {
-    Print(stdout, QStringLiteral("trixola " TRIXOLA_VERSION "\n"));
+  } else if (parser.parser.isSet(parser.help)) {
+    Print(stdout, parser.HelpText());
     result.exitStatus = 0;
   } else {
-    for (const char* name : kDisplayOptions) {
-      const QString option = QString::fromLatin1(name);
-      if (!parser.isSet(option)) continue;
-      if (!result.displayOptions.isEmpty()) result.displayOptions += ", ";
-      result.displayOptions +=
-          '-' + option.toLatin1() + " \"" + parser.value(option).toLocal8Bit() + '"';
-    }
+    Print(stdout, QStringLiteral("trixola " TRIXOLA_VERSION "\n"));
+    result.exitStatus = 0;
   }
   return result;
 }

@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QByteArray>
+#include <QTranslator>
 #include <cstdio>
 #include <memory>
 #include <optional>
@@ -10,6 +11,7 @@
 
 #include "command_line.h"
 #include "game_window.h"
+#include "language.h"
 #include "sound_player.h"
 
 namespace {
@@ -128,6 +130,10 @@ int main(int argc, char* argv[]) {
   if (!shmChosen) qunsetenv("QT_XCB_NO_MITSHM");
   QApplication::setApplicationName(QStringLiteral("trixola"));
   QGuiApplication::setDesktopFileName(QStringLiteral("org.trixola.Trixola"));
+
+  // The desktop's language, before the window is made; none in English.
+  QTranslator translator;
+  if (trixola::language::Load(translator)) QCoreApplication::installTranslator(&translator);
 
   const std::unique_ptr<trixola::GameSoundPlayer> sound = trixola::MakeSoundPlayer();
   trixola::GameWindow window(*sound);
