@@ -1,6 +1,7 @@
 #include "auto_size_label.h"
 
 #include <QFontMetrics>
+#include <algorithm>
 
 namespace trixola {
 
@@ -31,9 +32,13 @@ void AutoSizeLabel::Fit() {
   } else if (!fitting_) {
     setGeometry(design_.adjusted(0, 0, kRoomBeforeFitting, 0));
   } else {
+    // As tall as the caption's line: a fallback font (Japanese, Chinese,
+    // Arabic) stands taller than the label's own.
     const QFontMetrics metrics(font());
-    setGeometry(
-        QRect(design_.topLeft(), QSize(metrics.horizontalAdvance(text()), metrics.height())));
+    const int height =
+        std::max(metrics.height(),
+                 metrics.boundingRect(QRect(), Qt::AlignLeft | Qt::AlignTop, text()).height());
+    setGeometry(QRect(design_.topLeft(), QSize(metrics.horizontalAdvance(text()), height)));
   }
 }
 

@@ -191,8 +191,8 @@ inline QString SoundName(bool on) {
 
 // ---- Spoken by a screen reader as things happen ----
 
-// After a move: the cell the player took and, if the match goes on or the
-// computer's reply ended it, the cell the computer answered with.
+// After a move: the cell the player took and the cell the computer answered
+// with, if it did (it does not when the player's move fills the board).
 inline QString MoveAnnouncement(int playerCell, std::optional<int> computerCell) {
   QString told = Told(QT_TRANSLATE_NOOP("ScreenReader", "Cell %1: yours.")).arg(playerCell);
   if (computerCell) {

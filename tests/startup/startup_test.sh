@@ -19,21 +19,23 @@ while [[ -e /tmp/.X11-unix/X$free_display || -e /tmp/.X$free_display-lock ]]; do
   free_display=$((free_display + 1))
 done
 
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
 # name | environment (env arguments) | the whole line expected, or its start
-# followed by "..." and a part it must contain
+# followed by "..." and a part it must contain. A Wayland session always has
+# its runtime folder; without one, libwayland says so on a line of its own.
 cases=(
   "no display variables|-u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM|$no_display"
   "display variables empty|DISPLAY= WAYLAND_DISPLAY= QT_QPA_PLATFORM=|$no_display"
   "DISPLAY with no server|-u WAYLAND_DISPLAY -u QT_QPA_PLATFORM DISPLAY=:$free_display|$cannot_open...DISPLAY=\":$free_display\""
-  "WAYLAND_DISPLAY with no compositor|-u DISPLAY -u QT_QPA_PLATFORM WAYLAND_DISPLAY=trixola-none|$cannot_open...WAYLAND_DISPLAY=\"trixola-none\""
+  "WAYLAND_DISPLAY with no compositor|-u DISPLAY -u QT_QPA_PLATFORM XDG_RUNTIME_DIR=$work WAYLAND_DISPLAY=trixola-none|$cannot_open...WAYLAND_DISPLAY=\"trixola-none\""
   "X11 platform forced, no DISPLAY|-u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb|$cannot_open...QT_QPA_PLATFORM=\"xcb\""
   "X11 platform forced by option|-u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -- -platform xcb|$cannot_open...-platform \"xcb\""
   "display option with no server|-u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -- -display :$free_display|$cannot_open...-display \":$free_display\""
 )
 
 failures=0
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
 
 for entry in "${cases[@]}"; do
   IFS='|' read -r name environment expected <<<"$entry"
