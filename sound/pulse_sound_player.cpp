@@ -14,6 +14,14 @@
 // disconnects the stream still playing, which the server stops at once.
 // The context runs on libpulse's own thread; the window's thread only takes
 // its lock for as long as it takes to queue a request.
+//
+// A server that hangs (stopped, swapped out) answers nothing until it wakes,
+// while the window goes on asking for effects. Only one stream at a time
+// waits for the server to create it; a newer effect waits in its place, and
+// only the latest. When the server wakes it has one stream to create, not
+// one for every click of the hang, so the first effect asked for after the
+// wake starts after one answer. An effect the server could not start within
+// kStale of being asked for is dropped rather than heard late.
 #include <dlfcn.h>
 #include <pulse/context.h>
 #include <pulse/error.h>
@@ -46,6 +54,11 @@ using Clock = std::chrono::steady_clock;
 // does not make a context each.
 constexpr std::chrono::milliseconds kRetryInterval{1000};
 
+// An effect that has waited this long for the server is no longer the sound
+// of what the player just did: it is dropped. A server that answers takes
+// 30 ms at most here to create a stream (PipeWire), 100 ms to connect.
+constexpr std::chrono::milliseconds kStale{1000};
+
 // The libpulse functions the player calls, looked up after dlopen.
 #define TRIXOLA_PULSE_FUNCTIONS(X) \
   X(pa_threaded_mainloop_new)      \
@@ -64,6 +77,7 @@ constexpr std::chrono::milliseconds kRetryInterval{1000};
   X(pa_context_disconnect)         \
   X(pa_context_unref)              \
   X(pa_context_get_state)          \
+  X(pa_context_errno)              \
   X(pa_stream_new_with_proplist)   \
   X(pa_stream_set_state_callback)  \
   X(pa_stream_set_write_callback)  \
@@ -145,8 +159,15 @@ class PulseSoundPlayer : public GameSoundPlayer {
   static void OnConnectNow(pa_mainloop_api* api, void* self);
   void Connect();
   void DropContext();
-  void StartStream(SoundEffect effect);
+  // Starts the effect waiting in pending_, if the server can take it now.
+  void PlayPending();
+  void StartStream(SoundEffect effect, Clock::time_point asked);
   void StopStream();
+  // A stream failed: after libpulse's 30 s wait for a hung server, the
+  // server may still create it once it wakes, where it would stay open for
+  // as long as this connection. So a timed-out stream takes the connection
+  // with it, and the player connects again.
+  void OnStreamFailed();
   void Write(pa_stream* stream, std::size_t bytes);
 
   static void OnContextState(pa_context* context, void* self);
@@ -164,11 +185,21 @@ class PulseSoundPlayer : public GameSoundPlayer {
 
   // Guarded by the mainloop's lock.
   pa_context* context_ = nullptr;
-  // The effect asked for while the context connects; played once it is up.
-  std::optional<SoundEffect> pending_;
+  // The effect asked for while the context connects, or while the server
+  // has not yet answered an earlier stream; played once it has, unless it
+  // is stale by then.
+  struct Wanted {
+    SoundEffect effect;
+    Clock::time_point asked;
+  };
+  std::optional<Wanted> pending_;
   bool connect_soon_ = false;
   Clock::time_point next_try_;
   pa_stream* stream_ = nullptr;
+  // When the effect of stream_ was asked for.
+  Clock::time_point asked_;
+  // A stream let go before the server had created it; at most one.
+  pa_stream* unanswered_ = nullptr;
   const Wave* playing_ = nullptr;
   std::size_t written_ = 0;
   bool draining_ = false;
@@ -179,6 +210,7 @@ class PulseSoundPlayer : public GameSoundPlayer {
 PulseSoundPlayer::~PulseSoundPlayer() {
   if (mainloop_ == nullptr) return;
   pa_->pa_threaded_mainloop_lock(mainloop_);
+  pending_.reset();
   StopStream();
   DropContext();
   pa_->pa_threaded_mainloop_unlock(mainloop_);
@@ -213,6 +245,7 @@ void PulseSoundPlayer::Play(SoundEffect effect) {
     QApplication::beep();
   }
   if (mainloop_ == nullptr) return;
+  const Clock::time_point now = Clock::now();
   pa_->pa_threaded_mainloop_lock(mainloop_);
   // An effect that cannot play still ends the one playing: the alert
   // stands in for it.
@@ -221,21 +254,28 @@ void PulseSoundPlayer::Play(SoundEffect effect) {
   if (Loaded(effect)) {
     const pa_context_state_t state =
         context_ != nullptr ? pa_->pa_context_get_state(context_) : PA_CONTEXT_FAILED;
-    if (state == PA_CONTEXT_READY) {
-      StartStream(effect);
-    } else if (PA_CONTEXT_IS_GOOD(state) || connect_soon_) {
-      pending_ = effect;  // played when the server answers
-    } else if (Clock::now() >= next_try_) {
+    if (connect_soon_ || (PA_CONTEXT_IS_GOOD(state) && state != PA_CONTEXT_READY)) {
+      pending_ = Wanted{effect, now};  // played when the server answers
+    } else if (state == PA_CONTEXT_READY) {
+      // The server has not answered the stream before yet (it may hang):
+      // this one waits for it rather than queue up behind it.
+      if (unanswered_ != nullptr) {
+        pending_ = Wanted{effect, now};
+      } else {
+        StartStream(effect, now);
+      }
+    } else if (now >= next_try_) {
       // The server went away since, or was not there: connect again and
       // play the effect when the server answers.
       ConnectSoon();
-      pending_ = effect;
+      pending_ = Wanted{effect, now};
     }
   }
   pa_->pa_threaded_mainloop_unlock(mainloop_);
 }
 
 void PulseSoundPlayer::ConnectSoon() {
+  if (connect_soon_) return;
   connect_soon_ = true;
   pa_->pa_mainloop_api_once(pa_->pa_threaded_mainloop_get_api(mainloop_), &OnConnectNow, this);
 }
@@ -275,7 +315,17 @@ void PulseSoundPlayer::DropContext() {
   context_ = nullptr;
 }
 
-void PulseSoundPlayer::StartStream(SoundEffect effect) {
+void PulseSoundPlayer::PlayPending() {
+  // A new connection on its way takes the effect instead.
+  if (!pending_ || unanswered_ != nullptr || connect_soon_ || context_ == nullptr ||
+      pa_->pa_context_get_state(context_) != PA_CONTEXT_READY) {
+    return;
+  }
+  const Wanted wanted = *std::exchange(pending_, std::nullopt);
+  if (Clock::now() - wanted.asked < kStale) StartStream(wanted.effect, wanted.asked);
+}
+
+void PulseSoundPlayer::StartStream(SoundEffect effect, Clock::time_point asked) {
   const Wave& wave = *waves_[static_cast<std::size_t>(effect)];
   pa_sample_spec format{};
   format.format = SampleFormat(wave.encoding);
@@ -290,6 +340,7 @@ void PulseSoundPlayer::StartStream(SoundEffect effect) {
   pa_->pa_proplist_free(properties);
   if (stream_ == nullptr) return;
   playing_ = &wave;
+  asked_ = asked;
   written_ = 0;
   draining_ = false;
   pa_->pa_stream_set_state_callback(stream_, &OnStreamState, this);
@@ -310,6 +361,8 @@ void PulseSoundPlayer::StopStream() {
     // The server has not answered the stream's creation yet, and it can
     // only be disconnected once it has: let it go when it is ready (or
     // failed). Otherwise it would stay open on the server, and here.
+    // Until then no other stream is asked for (PlayPending).
+    unanswered_ = stream;
     pa_->pa_stream_set_state_callback(stream, &OnLeftStreamState, this);
     return;
   }
@@ -320,6 +373,11 @@ void PulseSoundPlayer::StopStream() {
 
 void PulseSoundPlayer::Write(pa_stream* stream, std::size_t bytes) {
   if (stream != stream_ || draining_) return;
+  // Created only now, by a server that hung: too late to be heard.
+  if (written_ == 0 && Clock::now() - asked_ >= kStale) {
+    StopStream();
+    return;
+  }
   const auto total = static_cast<std::size_t>(playing_->data_bytes);
   while (bytes > 0 && written_ < total) {
     std::size_t now = std::min(bytes, total - written_);
@@ -356,8 +414,8 @@ void PulseSoundPlayer::OnContextState(pa_context* context, void* self) {
   auto* player = static_cast<PulseSoundPlayer*>(self);
   if (context != player->context_) return;
   const pa_context_state_t state = player->pa_->pa_context_get_state(context);
-  if (state == PA_CONTEXT_READY && player->pending_) {
-    player->StartStream(*std::exchange(player->pending_, std::nullopt));
+  if (state == PA_CONTEXT_READY) {
+    player->PlayPending();
   } else if (!PA_CONTEXT_IS_GOOD(state)) {
     // The server is gone or never answered. The context is let go at the
     // next effect, outside this callback.
@@ -367,19 +425,38 @@ void PulseSoundPlayer::OnContextState(pa_context* context, void* self) {
 
 void PulseSoundPlayer::OnStreamState(pa_stream* stream, void* self) {
   auto* player = static_cast<PulseSoundPlayer*>(self);
-  if (stream == player->stream_ && !PA_STREAM_IS_GOOD(player->pa_->pa_stream_get_state(stream))) {
+  if (stream != player->stream_) return;
+  const pa_stream_state_t state = player->pa_->pa_stream_get_state(stream);
+  if (!PA_STREAM_IS_GOOD(state)) {
     player->StopStream();
+    if (state == PA_STREAM_FAILED) player->OnStreamFailed();
   }
 }
 
 void PulseSoundPlayer::OnLeftStreamState(pa_stream* stream, void* self) {
-  const PulseLibrary& pa = *static_cast<PulseSoundPlayer*>(self)->pa_;
+  auto* player = static_cast<PulseSoundPlayer*>(self);
+  const PulseLibrary& pa = *player->pa_;
   const pa_stream_state_t state = pa.pa_stream_get_state(stream);
+  if (state == PA_STREAM_CREATING) return;
+  if (stream == player->unanswered_) {
+    // Answered: the next stream may be asked for.
+    player->unanswered_ = nullptr;
+    if (state == PA_STREAM_FAILED) player->OnStreamFailed();
+    player->PlayPending();
+  }
   if (state == PA_STREAM_READY) {
     pa.pa_stream_disconnect(stream);  // comes back here as terminated
   } else if (!PA_STREAM_IS_GOOD(state)) {
     pa.pa_stream_set_state_callback(stream, nullptr, nullptr);
     pa.pa_stream_unref(stream);
+  }
+}
+
+void PulseSoundPlayer::OnStreamFailed() {
+  // Not when the stream failed because the connection itself went.
+  if (context_ != nullptr && pa_->pa_context_get_state(context_) == PA_CONTEXT_READY &&
+      pa_->pa_context_errno(context_) == PA_ERR_TIMEOUT) {
+    ConnectSoon();
   }
 }
 

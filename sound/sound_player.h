@@ -49,7 +49,8 @@ std::optional<SoundEffect> SoundEffectNamed(std::string_view name);
 // for an effect or not a whole PCM wave file gives the desktop's alert sound;
 // without a sound server the game is silent. When the server goes away the
 // player connects again at the next effect, and every effect goes to the
-// server's default output of the moment.
+// server's default output of the moment. An effect the server cannot start
+// within a second (it hangs) is dropped rather than heard late.
 class GameSoundPlayer : public SoundPlayer {
  public:
   // Reads the five files and connects to the sound server without waiting

@@ -6,9 +6,12 @@
 # outputs, "one" (the default) and "two", records both, and plays what the
 # window asks for in a match: each effect alone, a click and the result in
 # one turn, a stretch with the sound switch off, a long effect replaced by a
-# newer one, and a match played with keys in the game window. Then the default output changes to "two"; then the server goes
-# away (a Play must still return at once) and comes back, and the next
-# effect must be heard. Exits 77 (skipped) when the server cannot start.
+# newer one, and a match played with keys in the game window. Then the
+# default output changes to "two"; then the server hangs while effects are
+# asked for (none may sound late after the wake) and wakes, and the first
+# effect after the wake must be heard whole; then the server goes away (a
+# Play must still return at once) and comes back, and the next effect must
+# be heard. Exits 77 (skipped) when the server cannot start.
 set -uo pipefail
 kind=$1 probe=$2 assets=$3
 source "$(dirname "${BASH_SOURCE[0]}")/sound_servers.sh"
@@ -59,6 +62,18 @@ sleep 0.3
 send play click; sleep 0.6
 stop_recording
 
+send timeline "$dir/hung.txt"  # not checked: nothing is recorded meanwhile
+server_hang  # clicks go on while the server hangs...
+send burst 30 click; sleep 0.2
+send play draw; sleep 1.2  # the latest, too long ago to be heard at the wake
+server_wake
+record two "$dir/hang.raw"
+sleep 0.3
+send timeline "$dir/hang.txt"
+send play click; sleep 0.3  # ...and the first after the wake is heard
+send play level; sleep 0.6
+stop_recording
+
 server_stop  # the desktop's sound server goes away...
 send timeline "$dir/gone.txt"
 send play level; sleep 0.5
@@ -84,6 +99,7 @@ check() {
 check "a match on the default output" "$dir/one.raw" "$dir/one.txt" "$assets" \
   click youwon level - compwon draw youwon~ level click click compwon
 check "after the default output changed" "$dir/two.raw" "$dir/two.txt" "$assets" click
+check "after the server hung and woke" "$dir/hang.raw" "$dir/hang.txt" "$assets" click level
 check "after the server came back" "$dir/after.raw" "$dir/after.txt" "$assets" youwon
 ((probe_status == 0)) || { echo "FAIL: the probe ended with status $probe_status"; status=1; }
 exit "$status"

@@ -9,9 +9,14 @@
 #   add_null_sink NAME        an output whose monitor can be recorded
 #   record SINK FILE          mono s16le at 44100 Hz of SINK's output, in the
 #                             background (stop_recording ends it)
+#   server_hang / server_wake
+#                             SIGSTOP / SIGCONT to the process that serves
+#                             the PulseAudio interface (pulseaudio, or
+#                             pipewire-pulse), as when it hangs
 #   server_stop
 
 SERVER_PIDS=()
+PULSE_PID=""
 RECORD_PIDS=()
 SERVER_KIND=""
 
@@ -36,6 +41,7 @@ server_start() {
         -L "module-native-protocol-unix socket=$dir/native auth-anonymous=1" \
         >>"$dir/server.log" 2>&1 &
       SERVER_PIDS+=($!)
+      PULSE_PID=$!
       export PULSE_SERVER="unix:$dir/native"
       ;;
     pipewire)
@@ -57,6 +63,7 @@ server_start() {
       SERVER_PIDS+=($!)
       "${env[@]}" pipewire-pulse >>"$dir/server.log" 2>&1 &
       SERVER_PIDS+=($!)
+      PULSE_PID=$!
       export PULSE_SERVER="unix:$dir/pulse-runtime/native"
       ;;
     *) return 1 ;;
@@ -91,10 +98,14 @@ stop_recording() {
   RECORD_PIDS=()
 }
 
+server_hang() { kill -STOP "$PULSE_PID"; }
+server_wake() { kill -CONT "$PULSE_PID"; }
+
 server_stop() {
   stop_recording
   local pid
-  for pid in "${SERVER_PIDS[@]}"; do kill "$pid" 2>/dev/null || true; done
+  # A stopped server ends only once it is continued.
+  for pid in "${SERVER_PIDS[@]}"; do kill "$pid" 2>/dev/null && kill -CONT "$pid" 2>/dev/null; done
   for pid in "${SERVER_PIDS[@]}"; do wait "$pid" 2>/dev/null || true; done
   SERVER_PIDS=()
 }
