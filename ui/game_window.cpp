@@ -245,9 +245,10 @@ void GameWindow::Operate(const std::function<void()>& operation) {
 // A screen reader hears the move and the reply, and the result if the match
 // is over, after the focus has gone to "New Game": what is told last is heard.
 void GameWindow::PlayCell(int cell) {
+  const bool playable = game_.CanPlay(cell);
   const Board before = game_.board();
   Operate([this, cell] { game_.Play(cell); });
-  if (before.At(cell) != Mark::None || game_.board().At(cell) != Mark::Player) return;
+  if (!playable) return;
   QString told = texts::MoveAnnouncement(cell, ComputerReply(before, game_.board()));
   if (const std::optional<Outcome> outcome = game_.outcome()) {
     const Score& score = game_.score();

@@ -50,7 +50,8 @@ class GameWindow : public QWidget, private GameListener {
   void ConnectControls();
   // Runs one operation of the game, then shows its state.
   void Operate(const std::function<void()>& operation);
-  // The player's move on a playable cell, and the computer's reply.
+  // A click on a cell: if it can be played, the move and the reply, told to
+  // a screen reader as well.
   void PlayCell(int cell);
   void ShowState();
   void TickClock();

@@ -90,8 +90,11 @@ def start_display(env, folder):
 
 def start_session(folder):
     """The session bus, the X display and the AT-SPI bus; their variables."""
-    env = dict(os.environ, XDG_RUNTIME_DIR=folder)
-    for name in ("DISPLAY", "WAYLAND_DISPLAY", "AT_SPI_BUS_ADDRESS", "DBUS_SESSION_BUS_ADDRESS"):
+    # The game, Orca and the checks here speak English whatever the desktop's
+    # language.
+    env = dict(os.environ, XDG_RUNTIME_DIR=folder, LC_ALL="C.UTF-8")
+    for name in ("DISPLAY", "WAYLAND_DISPLAY", "AT_SPI_BUS_ADDRESS", "DBUS_SESSION_BUS_ADDRESS",
+                 "LANGUAGE"):
         env.pop(name, None)
     try: bus = subprocess.Popen(["dbus-daemon", "--session", "--nofork", "--print-address",
                                  f"--address=unix:path={folder}/bus"], stdout=subprocess.PIPE,

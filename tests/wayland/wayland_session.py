@@ -7,7 +7,7 @@ Exits 77 (skipped) when sway, its tools or Qt's Wayland plugin are missing or
 sway cannot start, 1 when the game shows a fault.
 
 usage: wayland_session.py PROGRAM"""
-import glob, json, os, re, shutil, subprocess, sys, tempfile, time
+import ctypes, glob, json, os, re, shutil, subprocess, sys, tempfile, time
 
 sys.dont_write_bytecode = True  # nothing written beside the sources
 from virtual_pointer import VirtualPointer  # noqa: E402
@@ -279,8 +279,16 @@ def main():
             process.terminate()
             try: process.wait(5)
             except subprocess.TimeoutExpired: process.kill(); process.wait()
+        # sway's own children (swaybg) were handed to this process: wait for
+        # them to end with sway.
+        end = time.monotonic() + 5
+        while time.monotonic() < end:
+            try:
+                if os.waitpid(-1, os.WNOHANG) == (0, 0): time.sleep(0.05)
+            except ChildProcessError: break
         shutil.rmtree(tmp, ignore_errors=True)
 
 
 if __name__ == "__main__":
+    ctypes.CDLL(None).prctl(36, 1, 0, 0, 0)  # PR_SET_CHILD_SUBREAPER: sway's children stay ours
     sys.exit(main())
