@@ -17,6 +17,8 @@ AutoSizeLabel::AutoSizeLabel(QRect design, QWidget* parent) : QLabel(parent), de
 }
 
 void AutoSizeLabel::SetCaption(const QString& caption) {
+  // The window sets every caption after each move; most stay as they were.
+  if (caption == text()) return;
   setText(caption);
   Fit();
 }
