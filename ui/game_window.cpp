@@ -80,24 +80,27 @@ void DrawFrame(QPainter& painter, QRect rect, const QColor& colour) {
 }
 
 // How many pixels wider than the design the level options must be for their
-// captions to stand clear: Easy's of Hard's indicator (the options overlap
-// by a pixel), Hard's inside its own; but never so many that the sound
-// caption, moved right with the options, comes within its gap of "New Game".
-// Measuring reads the fonts, which English, fitting the design, never needs.
+// captions to stand clear: Easy's of Hard's indicator by a gap, Hard's
+// inside its own rectangle; but never so many that the sound caption, moved
+// right with the options, comes within its gap of "New Game". Measuring
+// reads the fonts, which English, fitting the design, never needs.
 int LevelWidening(const QRadioButton& easy, const QRadioButton& hard) {
   if (easy.text() == QLatin1String(texts::kEasy.source()) &&
       hard.text() == QLatin1String(texts::kHard.source())) {
     return 0;
   }
-  int widening = 0;
-  for (const QRadioButton* option : {&easy, &hard}) {
+  const auto place = [](const QRadioButton& option, QStyle::SubElement element) {
     QStyleOptionButton style;
-    style.initFrom(option);
-    const int room =
-        option->style()->subElementRect(QStyle::SE_RadioButtonContents, &style, option).width();
-    const qreal text = QFontMetricsF(option->font()).horizontalAdvance(option->text());
-    widening = std::max(widening, int(std::ceil(text)) - (room - 1));
-  }
+    style.initFrom(&option);
+    return option.style()->subElementRect(element, &style, &option).translated(option.pos());
+  };
+  const auto width = [](const QRadioButton& option) {
+    return int(std::ceil(QFontMetricsF(option.font()).horizontalAdvance(option.text())));
+  };
+  const int easyRoom = place(hard, QStyle::SE_RadioButtonIndicator).left() - layout::kLevelTextGap -
+                       place(easy, QStyle::SE_RadioButtonContents).left();
+  const int hardRoom = place(hard, QStyle::SE_RadioButtonContents).width() - 1;
+  const int widening = std::max(width(easy) - easyRoom, width(hard) - hardRoom);
   const QFontMetrics caption(fonts::Regular());
   const int captionWidth = std::max(caption.horizontalAdvance(texts::SoundCaption(true)),
                                     caption.horizontalAdvance(texts::SoundCaption(false)));

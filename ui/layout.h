@@ -37,7 +37,9 @@ inline constexpr QRect kEasy = Twips(1200, 3840, 735, 255);
 inline constexpr QRect kHard = Twips(1920, 3840, 735, 255);
 inline constexpr QRect kSoundSwitch = Twips(2880, 3840, 360, 330);
 inline constexpr QRect kSoundCaption = Twips(3240, 3960, 210, 195);
-// The room the sound caption keeps clear before "New Game".
+// The room Easy's text keeps clear before Hard's indicator, and the sound
+// caption before "New Game".
+inline constexpr int kLevelTextGap = 4;
 inline constexpr int kSoundCaptionGap = 8;
 inline constexpr QRect kNewGame = Twips(4680, 3720, 1215, 495);
 inline constexpr QRect kExit = Twips(6360, 3720, 1215, 495);

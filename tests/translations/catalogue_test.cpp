@@ -252,13 +252,16 @@ void CatalogueTest::window() {
   QCOMPARE(image.pixelColor(corner.toPoint()), colours::kLevelFrame);
 
   // Where each text stands, the room it has and the font it is drawn in.
-  // An option's text keeps clear of the next option's indicator (they
-  // overlap by a pixel); a button's keeps its frame's margin.
-  const auto contents = [](QAbstractButton* button, QStyle::SubElement element) {
+  // Easy's text keeps its gap before Hard's indicator, Hard's a pixel inside
+  // its rectangle, a button's its frame's margin.
+  const auto contents = [](const QAbstractButton* button, QStyle::SubElement element) {
     QStyleOptionButton style;
     style.initFrom(button);
     return button->style()->subElementRect(element, &style, button).translated(button->pos());
   };
+  QRect easy = contents(options[0], QStyle::SE_RadioButtonContents);
+  easy.setRight(contents(options[1], QStyle::SE_RadioButtonIndicator).left() -
+                layout::kLevelTextGap - 1);
   const QFont regular = fonts::Regular(), bold = fonts::Bold();
   const int line = QFontMetrics(regular).height() + 6;
   const auto inScore = [](QRect caption, int height) {
@@ -269,8 +272,7 @@ void CatalogueTest::window() {
       levels.soundCaption.topLeft(),
       QSize(layout::kNewGame.left() - layout::kSoundCaptionGap - levels.soundCaption.left(), line));
   const std::tuple<QString, QFont, QRect> places[] = {
-      {options[0]->text(), regular,
-       contents(options[0], QStyle::SE_RadioButtonContents).adjusted(0, 0, -1, 4)},
+      {options[0]->text(), regular, easy.adjusted(0, 0, 0, 4)},
       {options[1]->text(), regular,
        contents(options[1], QStyle::SE_RadioButtonContents).adjusted(0, 0, -1, 4)},
       {buttons[0]->text().remove(u'&'), regular,
