@@ -9,7 +9,10 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QStyleOptionButton>
 #include <QUrl>
+#include <algorithm>
+#include <cmath>
 
 #include "accessibility.h"
 #include "auto_size_label.h"
@@ -76,6 +79,36 @@ void DrawFrame(QPainter& painter, QRect rect, const QColor& colour) {
   painter.fillRect(rect.right(), rect.top(), 1, rect.height(), colour);
 }
 
+// How many pixels wider than the design the level options must be for their
+// captions to stand clear: Easy's of Hard's indicator by a gap, Hard's
+// inside its own rectangle; but never so many that the sound caption, moved
+// right with the options, comes within its gap of "New Game". Measuring
+// reads the fonts, which English, fitting the design, never needs.
+int LevelWidening(const QRadioButton& easy, const QRadioButton& hard) {
+  if (easy.text() == QLatin1String(texts::kEasy.source()) &&
+      hard.text() == QLatin1String(texts::kHard.source())) {
+    return 0;
+  }
+  const auto place = [](const QRadioButton& option, QStyle::SubElement element) {
+    QStyleOptionButton style;
+    style.initFrom(&option);
+    return option.style()->subElementRect(element, &style, &option).translated(option.pos());
+  };
+  const auto width = [](const QRadioButton& option) {
+    return int(std::ceil(QFontMetricsF(option.font()).horizontalAdvance(option.text())));
+  };
+  const int easyRoom = place(hard, QStyle::SE_RadioButtonIndicator).left() - layout::kLevelTextGap -
+                       place(easy, QStyle::SE_RadioButtonContents).left();
+  const int hardRoom = place(hard, QStyle::SE_RadioButtonContents).width() - 1;
+  const int widening = std::max(width(easy) - easyRoom, width(hard) - hardRoom);
+  const QFontMetrics caption(fonts::Regular());
+  const int captionWidth = std::max(caption.horizontalAdvance(texts::SoundCaption(true)),
+                                    caption.horizontalAdvance(texts::SoundCaption(false)));
+  const int slack = layout::kNewGame.left() - layout::kSoundCaptionGap -
+                    layout::kSoundCaption.left() - captionWidth;
+  return std::clamp(widening, 0, std::max(0, slack / 2));
+}
+
 }  // namespace
 
 GameWindow::GameWindow(SoundPlayer& sound, QWidget* parent)
@@ -139,13 +172,17 @@ void GameWindow::CreateControls() {
     button->setAccessibleDescription(texts::kLevelDescription);
     *option = button;
   }
+  const layout::LevelRow levels = layout::WidenedLevels(LevelWidening(*easy_, *hard_));
+  levelFrame_ = levels.frame;
+  easy_->setGeometry(levels.easy);
+  hard_->setGeometry(levels.hard);
 
   soundSwitch_ =
-      new PictureButton(Picture::SoundSwitch, QAccessible::Button, layout::kSoundSwitch, this);
+      new PictureButton(Picture::SoundSwitch, QAccessible::Button, levels.soundSwitch, this);
   soundSwitch_->setToolTip(texts::kSoundTip);
   soundSwitch_->setAccessibleDescription(texts::kSoundDescription);
   soundCaption_ =
-      MakeAutoSizeLabel(this, layout::kSoundCaption, fonts::Regular(), colours::kSoundCaption);
+      MakeAutoSizeLabel(this, levels.soundCaption, fonts::Regular(), colours::kSoundCaption);
 
   for (QPushButton** button : {&newGame_, &exit_}) {
     const bool newGame = button == &newGame_;
@@ -305,7 +342,7 @@ void GameWindow::paintEvent(QPaintEvent* event) {
   }
   QPainter painter(this);
   painter.fillRect(event->rect(), colours::kBackground);
-  DrawFrame(painter, layout::kLevelFrame, colours::kLevelFrame);
+  DrawFrame(painter, levelFrame_, colours::kLevelFrame);
   DrawFrame(painter, layout::kScoreFrame, colours::kScoreFrame);
   painter.fillRect(layout::kComputerBox, colours::kComputerBox);
   painter.fillRect(layout::kPlayerBox, colours::kPlayerBox);

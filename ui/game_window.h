@@ -75,6 +75,8 @@ class GameWindow : public QWidget, private GameListener {
   QRadioButton* easy_ = nullptr;
   QRadioButton* hard_ = nullptr;
   PictureButton* soundSwitch_ = nullptr;
+  // The design's, or widened for long level words (layout::WidenedLevels).
+  QRect levelFrame_;
   PictureButton* credit_ = nullptr;
   QPushButton* newGame_ = nullptr;
   QPushButton* exit_ = nullptr;

@@ -37,9 +37,28 @@ inline constexpr QRect kEasy = Twips(1200, 3840, 735, 255);
 inline constexpr QRect kHard = Twips(1920, 3840, 735, 255);
 inline constexpr QRect kSoundSwitch = Twips(2880, 3840, 360, 330);
 inline constexpr QRect kSoundCaption = Twips(3240, 3960, 210, 195);
+// The room Easy's text keeps clear before Hard's indicator, and the sound
+// caption before "New Game".
+inline constexpr int kLevelTextGap = 4;
+inline constexpr int kSoundCaptionGap = 8;
 inline constexpr QRect kNewGame = Twips(4680, 3720, 1215, 495);
 inline constexpr QRect kExit = Twips(6360, 3720, 1215, 495);
 inline constexpr QRect kCredit = Twips(120, 3720, 480, 480);
+
+// The level frame, its two options and the sound switch with its caption,
+// for a language whose level words need `widening` pixels more than the
+// design gives each option: both options widen by that much, the frame with
+// them, and the switch and its caption move right by the frame's growth.
+// Everything else keeps its place; a widening of 0 is the design.
+struct LevelRow {
+  QRect frame, easy, hard, soundSwitch, soundCaption;
+};
+constexpr LevelRow WidenedLevels(int widening) {
+  const int grown = 2 * widening;
+  return {kLevelFrame.adjusted(0, 0, grown, 0), kEasy.adjusted(0, 0, widening, 0),
+          kHard.adjusted(widening, 0, grown, 0), kSoundSwitch.translated(grown, 0),
+          kSoundCaption.translated(grown, 0)};
+}
 
 // ---- The board ----
 

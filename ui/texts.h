@@ -60,9 +60,13 @@ inline const QString kContactLink = QStringLiteral("mailto:orvandel@trixola.exam
 
 inline constexpr ShownText kComputer{QT_TRANSLATE_NOOP("Window", "Computer")};
 inline constexpr ShownText kYou{QT_TRANSLATE_NOOP("Window", "You")};
-//: Level option; about 28 pixels of text beside its radio button.
+// The level options widen, and the sound switch moves right, for words
+// longer than the design's room (game_window.cpp, layout::WidenedLevels).
+//: Level option beside its radio button: use the word the desktop's games use; up to about 48
+//: pixels of text fit (the options widen for it).
 inline constexpr ShownText kEasy{QT_TRANSLATE_NOOP("Window", "Easy")};
-//: Level option; about 28 pixels of text beside its radio button.
+//: Level option beside its radio button: use the word the desktop's games use; up to about 48
+//: pixels of text fit (the options widen for it).
 inline constexpr ShownText kHard{QT_TRANSLATE_NOOP("Window", "Hard")};
 // The letter after "&" is the button's access key (Alt+letter); the two
 // buttons' keys differ in every language.
@@ -108,7 +112,8 @@ inline QString ClockCaption(int seconds) {
 }
 
 inline QString SoundCaption(bool on) {
-  //: Beside the sound switch: the sound is on / off.
+  //: Beside the sound switch: the sound is on / off, in the words the desktop uses for a switch
+  //: (not yes / no); about 80 pixels.
   return on ? Shown(QT_TRANSLATE_NOOP("Window", "On")) : Shown(QT_TRANSLATE_NOOP("Window", "Off"));
 }
 

@@ -1,17 +1,20 @@
-// Every catalogue, read from its .ts source and loaded from the .qm built
-// into the game: complete, with the right plural forms, access keys that
-// work, and every window caption inside its place with the window's fonts.
-// Runs offscreen with the fonts installed; exits 77 when they are not.
+// Every catalogue in translations/, read from its .ts source and loaded from
+// the .qm built into the game: complete, with Qt's plural forms for its
+// language, placeholders and distinct access keys, the desktop's words from
+// its glossary, and the window built in it with every caption inside its
+// place and clear of the next control. Runs offscreen with the fonts
+// installed; exits 77 when a catalogue's script has no font.
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFontDatabase>
-#include <QFontMetrics>
 #include <QGlyphRun>
 #include <QKeySequence>
+#include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRawFont>
+#include <QRegularExpression>
 #include <QStyleOptionButton>
 #include <QTest>
 #include <QTextLayout>
@@ -19,8 +22,9 @@
 #include <QXmlStreamReader>
 #include <cstdio>
 
+#include "colours.h"
 #include "fonts.h"
-#include "language.h"
+#include "game_window.h"
 #include "layout.h"
 #include "texts.h"
 
@@ -28,37 +32,38 @@ using namespace trixola;
 
 namespace {
 
-// How far right and down a text reaches from the top left of its line,
-// drawn on one line in a font, fallback fonts included: its advance and the
-// lowest pixel its glyphs paint (a fallback font's line can be taller than
-// what its glyphs ink).
-QSizeF Extent(const QString& text, const QFont& font) {
-  QTextLayout layout(text, font);
-  layout.beginLayout();
-  QTextLine line = layout.createLine();
-  line.setLineWidth(100000);
-  layout.endLayout();
-  qreal bottom = 0;
-  for (const QGlyphRun& run : layout.glyphRuns()) {
-    const QList<quint32> glyphs = run.glyphIndexes();
-    const QList<QPointF> positions = run.positions();
-    for (qsizetype i = 0; i < glyphs.size(); ++i) {
-      bottom = std::max(bottom, positions[i].y() + run.rawFont().boundingRect(glyphs[i]).bottom());
-    }
-  }
-  return {line.naturalTextWidth(), bottom};
-}
+// The plural forms lupdate makes for each language, a count for each form.
+const QHash<QString, QList<int>> kPluralCounts{
+    {"de", {1, 2}},    {"fr", {1, 2}},    {"es", {1, 2}},     {"it", {1, 2}},
+    {"pt_BR", {1, 2}}, {"nl", {1, 2}},    {"pt_PT", {1, 2}},  {"sv", {1, 2}},
+    {"el", {1, 2}},    {"ca", {1, 2}},    {"fi", {1, 2}},     {"da", {1, 2}},
+    {"nb", {1, 2}},    {"hi", {1, 2}},    {"he", {1, 2}},     {"bg", {1, 2}},
+    {"pl", {1, 3, 5}}, {"ru", {1, 3, 5}}, {"uk", {1, 3, 5}},  {"sr", {1, 3, 5}},
+    {"cs", {1, 3, 5}}, {"sk", {1, 3, 5}}, {"ro", {1, 2, 20}}, {"tr", {5}},
+    {"ja", {5}},       {"zh_CN", {5}},    {"zh_TW", {5}},     {"ko", {5}},
+    {"id", {5}},       {"hu", {5}},       {"fa", {5}},        {"ar", {0, 1, 2, 3, 11, 100}},
+};
 
-// The room for a row caption that grows right inside the score frame (its
-// one-pixel outline kept clear).
-int RoomInScoreFrame(const QRect& caption) {
-  return layout::kScoreFrame.right() - caption.left();
-}
+// The glossary's terms, in its order, and the English texts that hold each
+// (the switch's "On" and "Off" stand for the sound's state).
+const std::pair<QString, QRegularExpression> kTerms[] = {
+    {"New Game", QRegularExpression(R"(\bnew game\b)")},
+    {"Exit", QRegularExpression(R"(\bexit\b)")},
+    {"Easy", QRegularExpression(R"(\beasy\b)")},
+    {"Hard", QRegularExpression(R"(\bhard\b)")},
+    {"draw", QRegularExpression(R"(\bdraw)")},
+    {"you won", QRegularExpression(R"(\byou won\b)")},
+    {"computer", QRegularExpression(R"(\bcomputer)")},
+    {"sound on", QRegularExpression(R"(\bsound on\b|^on$)")},
+    {"sound off", QRegularExpression(R"(\bsound off\b|/off$|^off$)")},
+    {"seconds", QRegularExpression(R"(\bseconds\b)")},
+    {"score", QRegularExpression(R"(\bscore\b)")},
+};
 
 struct Message {
   QString context, source;
   QStringList forms;
-  bool numerus = false, finished = true;
+  bool numerus = false, finished = true, explained = false;
 };
 
 QList<Message> ReadTs(const QString& path, QString* language) {
@@ -69,34 +74,69 @@ QList<Message> ReadTs(const QString& path, QString* language) {
   QString context;
   while (!xml.atEnd()) {
     if (!xml.readNextStartElement()) continue;
-    if (xml.name() == u"TS") {
-      *language = xml.attributes().value("language").toString();
-    } else if (xml.name() == u"name") {
-      context = xml.readElementText();
-    } else if (xml.name() == u"message") {
-      messages.append({context, {}, {}, xml.attributes().value("numerus") == u"yes", true});
-    } else if (xml.name() == u"source") {
-      messages.last().source = xml.readElementText();
-    } else if (xml.name() == u"translation") {
-      const QStringView type = xml.attributes().value("type");
-      messages.last().finished = type.isEmpty();
+    const QStringView name = xml.name();
+    if (name == u"TS") *language = xml.attributes().value("language").toString();
+    if (name == u"name") context = xml.readElementText();
+    if (name == u"message")
+      messages.append({context, {}, {}, xml.attributes().value("numerus") == u"yes"});
+    if (name == u"source") messages.last().source = xml.readElementText();
+    if (name == u"translatorcomment") messages.last().explained = !xml.readElementText().isEmpty();
+    if (name == u"translation") {
+      messages.last().finished = xml.attributes().value("type").isEmpty();
       if (!messages.last().numerus) messages.last().forms << xml.readElementText();
-    } else if (xml.name() == u"numerusform") {
-      messages.last().forms << xml.readElementText();
     }
+    if (name == u"numerusform") messages.last().forms << xml.readElementText();
   }
   return messages;
 }
 
-// The plural forms Qt has for a language, and a count for each, in order.
-struct Plurals {
-  const char* language;
-  QList<int> counts;
-};
-const Plurals kPlurals[] = {
-    {"de", {1, 2}},    {"fr", {1, 2}}, {"es", {1, 2}},    {"it", {1, 2}},
-    {"pt_BR", {1, 2}}, {"nl", {1, 2}}, {"pl", {1, 3, 5}}, {"ru", {1, 3, 5}},
-    {"tr", {5}},       {"ja", {5}},    {"zh_CN", {5}},    {"ar", {0, 1, 2, 3, 11, 100}},
+// The glossary's words (or the stems all their forms share), in its order.
+QList<QStringList> ReadGlossary(const QString& path) {
+  QFile file(path);
+  QList<QStringList> rows;
+  if (!file.open(QIODevice::ReadOnly)) return rows;
+  for (const QString& line : QString::fromUtf8(file.readAll()).split(u'\n', Qt::SkipEmptyParts)) {
+    if (!line.startsWith(u'#')) rows << line.split(u'\t');
+  }
+  return rows;
+}
+
+// How far right and down a text reaches from the top left of its line, on
+// one line in a font, fallback fonts included: its advance and the lowest
+// pixel its glyphs ink. `missing` counts glyphs no installed font has.
+QSizeF Extent(const QString& text, const QFont& font, int* missing = nullptr) {
+  QTextLayout layout(text, font);
+  layout.beginLayout();
+  QTextLine line = layout.createLine();
+  line.setLineWidth(100000);
+  layout.endLayout();
+  qreal bottom = 0;
+  for (const QGlyphRun& run : layout.glyphRuns()) {
+    for (qsizetype i = 0; i < run.glyphIndexes().size(); ++i) {
+      const quint32 glyph = run.glyphIndexes()[i];
+      if (missing != nullptr && glyph == 0) ++*missing;
+      bottom =
+          std::max(bottom, run.positions()[i].y() + run.rawFont().boundingRect(glyph).bottom());
+    }
+  }
+  return {line.naturalTextWidth(), bottom};
+}
+
+// Where a line may end: at a space or after a hyphen, or beside an ideograph or kana of a
+// script written without spaces; never inside a word, nor after a word of
+// one letter.
+bool GoodBreak(const QString& text, qsizetype at) {
+  const auto spaceless = [](QChar c) {
+    return c.script() == QChar::Script_Han || c.script() == QChar::Script_Hiragana;
+  };
+  const QString before = text.left(at).trimmed();
+  const qsizetype word = before.size() - 1 - before.lastIndexOf(u' ');
+  return (text[at - 1].isSpace() && word > 1) || text[at - 1] == u'-' || spaceless(text[at - 1]) ||
+         spaceless(text[at]);
+}
+
+struct Silent : SoundPlayer {
+  void Play(SoundEffect) override {}
 };
 
 }  // namespace
@@ -106,181 +146,178 @@ class CatalogueTest : public QObject {
 
  private slots:
   void initTestCase();
-  void catalogues_data();
-  void complete();
-  void complete_data() { catalogues_data(); }
-  void captionsFit();
-  void captionsFit_data() { catalogues_data(); }
-  void accessKeys();
-  void accessKeys_data() { catalogues_data(); }
-
- private:
-  QTranslator translator_;
+  void catalogue_data();
+  void catalogue();
+  void window_data() { catalogue_data(); }
+  void window();
 };
 
+// Liberation Sans, and a font for every catalogue's script.
 void CatalogueTest::initTestCase() {
-  const QStringList needed{"Liberation Sans"};
-  for (const QString& family : needed) {
-    if (!QFontDatabase::families().contains(family)) {
-      std::printf("SKIP: the font %s is not installed\n", qPrintable(family));
-      std::exit(77);
-    }
+  int missing = QFontDatabase::families().contains("Liberation Sans") ? 0 : 1;
+  for (const QString& qm : QDir(":/i18n").entryList({"trixola_*.qm"})) {
+    QTranslator translator;
+    QVERIFY(translator.load(":/i18n/" + qm));
+    Extent(translator.translate(texts::kWindow, "Computer"), fonts::Regular(), &missing);
   }
-  for (auto system :
-       {QFontDatabase::Japanese, QFontDatabase::SimplifiedChinese, QFontDatabase::Arabic}) {
-    if (QFontDatabase::families(system).isEmpty()) {
-      std::printf("SKIP: no font for %s (fonts-noto-cjk, fonts-noto-core)\n",
-                  qPrintable(QFontDatabase::writingSystemName(system)));
-      std::exit(77);
-    }
-  }
+  if (missing == 0) return;
+  std::printf("SKIP: a font is missing: Liberation Sans, or one for a catalogue's script\n");
+  std::exit(77);
 }
 
-// One row per catalogue in translations/; at least the twelve languages.
-void CatalogueTest::catalogues_data() {
-  QTest::addColumn<QString>("ts");
-  QTest::addColumn<QString>("qm");
+// One row per catalogue in translations/.
+void CatalogueTest::catalogue_data() {
+  QTest::addColumn<QString>("code");
   const QDir dir(QStringLiteral(TRIXOLA_TRANSLATIONS_DIR));
   const QStringList files = dir.entryList({"trixola_*.ts"}, QDir::Files);
   QVERIFY(files.size() >= 12);
   for (const QString& file : files) {
     const QString code = file.mid(8).chopped(3);
-    QTest::newRow(qPrintable(code))
-        << dir.filePath(file) << QStringLiteral(":/i18n/trixola_%1.qm").arg(code);
+    QTest::newRow(qPrintable(code)) << code;
   }
 }
 
-// Every text the sources have, translated and finished, with each plural
-// form the language has, and the built catalogue answers for them.
-void CatalogueTest::complete() {
-  QFETCH(QString, ts);
-  QFETCH(QString, qm);
+// Every text translated and finished, its placeholders kept, each plural
+// form the language has, the built catalogue answering for them, and the
+// glossary's word wherever the English names its term, unless a translator
+// comment says why not.
+void CatalogueTest::catalogue() {
+  QFETCH(QString, code);
+  const QDir dir(QStringLiteral(TRIXOLA_TRANSLATIONS_DIR));
   QString language;
-  const QList<Message> messages = ReadTs(ts, &language);
+  const QList<Message> messages = ReadTs(dir.filePath("trixola_" + code + ".ts"), &language);
   QVERIFY(!messages.isEmpty());
-  QVERIFY(!language.isEmpty());
-  const Plurals* plurals = nullptr;
-  for (const Plurals& p : kPlurals) {
-    if (language == QLatin1String(p.language)) plurals = &p;
-  }
-  QVERIFY2(plurals != nullptr, qPrintable(language + " has no plural table here"));
+  QCOMPARE(language, code);
+  QVERIFY2(kPluralCounts.contains(code), qPrintable(code + " has no plural counts here"));
+  const QList<int> counts = kPluralCounts[code];
+  const auto glossary = ReadGlossary(dir.filePath("glossary/" + code + ".tsv"));
+  QCOMPARE(glossary.size(), std::size(kTerms));
   QTranslator translator;
-  QVERIFY(translator.load(qm));
+  QVERIFY(translator.load(":/i18n/trixola_" + code + ".qm"));
+  for (std::size_t t = 0; t < std::size(kTerms); ++t) {
+    QCOMPARE(glossary[t].value(0), kTerms[t].first);
+    QCOMPARE(glossary[t].size(), 3);
+  }
+  const QLocale locale(code);
+  static const QRegularExpression placeholder(R"(%\d)");
   for (const Message& m : messages) {
     const QString where = m.context + ": " + m.source;
     QVERIFY2(m.finished, qPrintable("unfinished " + where));
-    QVERIFY2(!m.forms.isEmpty() && !m.forms.contains(QString()), qPrintable("empty " + where));
-    const QByteArray context = m.context.toUtf8(), source = m.source.toUtf8();
-    if (!m.numerus) {
-      QCOMPARE(translator.translate(context, source), m.forms.first());
-      continue;
-    }
-    QCOMPARE(m.forms.size(), plurals->counts.size());
+    QCOMPARE(m.forms.size(), m.numerus ? counts.size() : 1);
     for (qsizetype i = 0; i < m.forms.size(); ++i) {
-      const int n = plurals->counts[i];
-      QVERIFY2(m.forms[i].contains(QLatin1String("%n")), qPrintable(where));
-      QCOMPARE(translator.translate(context, source, nullptr, n), m.forms[i]);
+      const QString& form = m.forms[i];
+      auto wanted = placeholder.globalMatch(m.source);
+      while (wanted.hasNext()) QVERIFY2(form.contains(wanted.next().captured()), qPrintable(where));
+      QVERIFY2(!m.numerus || form.contains("%n"), qPrintable(where));
+      QCOMPARE(translator.translate(m.context.toUtf8(), m.source.toUtf8(), nullptr,
+                                    m.numerus ? counts[i] : -1),
+               form);
+      QVERIFY2(!form.isEmpty(), qPrintable("empty " + where));
+      for (std::size_t t = 0; t < std::size(kTerms); ++t) {
+        if (m.explained || !m.source.trimmed().toLower().contains(kTerms[t].second)) continue;
+        QVERIFY2(locale.toLower(form).contains(locale.toLower(glossary[t][1])),
+                 qPrintable(where + " lacks " + glossary[t][1]));
+      }
     }
   }
 }
 
-// Each caption in its place at scale 1 (the window scales as a whole).
-void CatalogueTest::captionsFit() {
-  QFETCH(QString, qm);
+// The window in the catalogue's language: each caption inside its place,
+// the level options widened just as far as their words need and the frame
+// drawn round them, the buttons in the design's places with distinct keys.
+void CatalogueTest::window() {
+  QFETCH(QString, code);
   QTranslator translator;
-  QVERIFY(translator.load(qm));
+  QVERIFY(translator.load(":/i18n/trixola_" + code + ".qm"));
   QCoreApplication::installTranslator(&translator);
   const auto removed = qScopeGuard([&] { QCoreApplication::removeTranslator(&translator); });
+  Silent silent;
+  GameWindow window(silent);
+  const auto options = window.findChildren<QRadioButton*>();
+  const auto buttons = window.findChildren<QPushButton*>();
+  const int widening = options[0]->width() - layout::kEasy.width();
+  const layout::LevelRow levels = layout::WidenedLevels(widening);
+  QCOMPARE(options[1]->geometry(), levels.hard);
+  const QImage image = window.grab().toImage();
+  const qreal ratio = image.devicePixelRatio();
+  const QPointF corner = QPointF(levels.frame.bottomRight()) * ratio;
+  QCOMPARE(image.pixelColor(corner.toPoint()), colours::kLevelFrame);
 
-  struct Place {
-    QString text;
-    QFont font;
-    QSize room;
+  // Where each text stands, the room it has and the font it is drawn in.
+  // Easy's text keeps its gap before Hard's indicator, Hard's a pixel inside
+  // its rectangle, a button's its frame's margin.
+  const auto contents = [](const QAbstractButton* button, QStyle::SubElement element) {
+    QStyleOptionButton style;
+    style.initFrom(button);
+    return button->style()->subElementRect(element, &style, button).translated(button->pos());
   };
+  QRect easy = contents(options[0], QStyle::SE_RadioButtonContents);
+  easy.setRight(contents(options[1], QStyle::SE_RadioButtonIndicator).left() -
+                layout::kLevelTextGap - 1);
   const QFont regular = fonts::Regular(), bold = fonts::Bold();
-  const int lineHeight = QFontMetrics(regular).height();
-  QList<Place> places{
-      {texts::kComputer, bold, {RoomInScoreFrame(layout::kComputerCaption), 24}},
-      {texts::kYou, bold, {RoomInScoreFrame(layout::kYouCaption), 24}},
-      {texts::ScoreCaption(Outcome::Draw, 99),
-       regular,
-       {RoomInScoreFrame(layout::kDrawCount),
-        layout::kScoreFrame.bottom() - layout::kDrawCount.top()}},
-      {texts::ClockCaption(9999), regular, {layout::kClock.width(), lineHeight + 6}},
-      {texts::SoundCaption(true),
-       regular,
-       {layout::kNewGame.left() - layout::kSoundCaption.left() - 16, lineHeight + 6}},
-      {texts::SoundCaption(false),
-       regular,
-       {layout::kNewGame.left() - layout::kSoundCaption.left() - 16, lineHeight + 6}},
+  const int line = QFontMetrics(regular).height() + 6;
+  const auto inScore = [](QRect caption, int height) {
+    return QRect(caption.left(), caption.top(), layout::kScoreFrame.right() - caption.left(),
+                 height);
   };
-  for (const Place& place : places) {
-    const QSizeF extent = Extent(place.text, place.font);
-    QVERIFY2(extent.width() <= place.room.width() && extent.height() <= place.room.height(),
-             qPrintable(QStringLiteral("%1: %2 x %3 in %4 x %5")
-                            .arg(place.text)
-                            .arg(extent.width())
-                            .arg(extent.height())
-                            .arg(place.room.width())
-                            .arg(place.room.height())));
+  const QRect sound(
+      levels.soundCaption.topLeft(),
+      QSize(layout::kNewGame.left() - layout::kSoundCaptionGap - levels.soundCaption.left(), line));
+  const std::tuple<QString, QFont, QRect> places[] = {
+      {options[0]->text(), regular, easy.adjusted(0, 0, 0, 4)},
+      {options[1]->text(), regular,
+       contents(options[1], QStyle::SE_RadioButtonContents).adjusted(0, 0, -1, 4)},
+      {buttons[0]->text().remove(u'&'), regular,
+       contents(buttons[0], QStyle::SE_PushButtonContents).adjusted(0, 0, -4, 0)},
+      {buttons[1]->text().remove(u'&'), regular,
+       contents(buttons[1], QStyle::SE_PushButtonContents).adjusted(0, 0, -4, 0)},
+      {texts::kComputer, bold, inScore(layout::kComputerCaption, 24)},
+      {texts::kYou, bold, inScore(layout::kYouCaption, 24)},
+      {texts::ScoreCaption(Outcome::Draw, 99), regular,
+       inScore(layout::kDrawCount, layout::kScoreFrame.bottom() - layout::kDrawCount.top())},
+      {texts::ClockCaption(9999), regular,
+       QRect(layout::kClock.topLeft(), QSize(layout::kClock.width(), line))},
+      {texts::SoundCaption(true), regular, sound},
+      {texts::SoundCaption(false), regular, sound},
+  };
+  qreal slack = 1;  // the least room left beside a level word
+  for (std::size_t i = 0; i < std::size(places); ++i) {
+    const auto& [text, font, room] = places[i];
+    const QSizeF extent = Extent(text, font);
+    QVERIFY2(
+        extent.width() <= room.width() && extent.height() <= room.height(),
+        qPrintable(QStringLiteral("%1: %2 in %3").arg(text).arg(extent.width()).arg(room.width())));
+    if (i < 2) slack = std::min(slack, room.width() - extent.width());
   }
+  // One pixel less widening would not do.
+  QVERIFY2(widening == 0 || slack < 1, qPrintable(QString::number(widening)));
+  const auto labels = window.findChildren<QLabel*>();
+  QVERIFY(std::any_of(labels.begin(), labels.end(), [&](const QLabel* label) {
+    return label->text() == texts::SoundCaption(true) && label->pos() == sound.topLeft();
+  }));
+  QCOMPARE(buttons[0]->geometry(), layout::kNewGame);
+  QCOMPARE(buttons[1]->geometry(), layout::kExit);
+  const QKeySequence newGame = QKeySequence::mnemonic(buttons[0]->text());
+  QVERIFY(!newGame.isEmpty() && !QKeySequence::mnemonic(buttons[1]->text()).isEmpty());
+  QVERIFY(newGame != QKeySequence::mnemonic(buttons[1]->text()));
 
-  // The banner wraps at words, within its rectangle.
-  const QFontMetrics banner(fonts::Banner());
+  // The banner wraps between words, in three lines at most, within its rectangle.
   for (auto outcome : {std::optional<Outcome>(), std::optional(Outcome::PlayerWon),
                        std::optional(Outcome::ComputerWon), std::optional(Outcome::Draw)}) {
     const QString text = texts::Banner(outcome);
-    const QRect box(QPoint(), layout::kBanner.size());
-    const QRect used = banner.boundingRect(box, Qt::AlignHCenter | Qt::TextWordWrap, text);
-    QVERIFY2(box.contains(used),
-             qPrintable(text + QStringLiteral(": %1 x %2").arg(used.width()).arg(used.height())));
+    QTextLayout banner(text, fonts::Banner());
+    banner.setTextOption(QTextOption(Qt::AlignHCenter));
+    banner.beginLayout();
+    qreal height = 0;
+    for (QTextLine row = banner.createLine(); row.isValid(); row = banner.createLine()) {
+      row.setLineWidth(layout::kBanner.width());
+      height += row.height();
+      QVERIFY2(row.naturalTextWidth() <= layout::kBanner.width(), qPrintable(text));
+      QVERIFY2(row.textStart() == 0 || GoodBreak(text, row.textStart()), qPrintable(text));
+    }
+    banner.endLayout();
+    QVERIFY2(banner.lineCount() <= 3 && height <= layout::kBanner.height(), qPrintable(text));
   }
-
-  // The level options and the buttons, measured by the style that draws them.
-  QWidget window;
-  window.setFont(regular);
-  for (const bool easy : {true, false}) {
-    QRadioButton option(easy ? texts::kEasy : texts::kHard, &window);
-    option.setGeometry(easy ? layout::kEasy : layout::kHard);
-    QStyleOptionButton style;
-    style.initFrom(&option);
-    const QRect room =
-        option.style()->subElementRect(QStyle::SE_RadioButtonContents, &style, &option);
-    const QSizeF extent = Extent(option.text(), option.font());
-    // The options overlap by a pixel; the later one paints over the first.
-    QVERIFY2(extent.width() <= room.width() - 1 && extent.height() <= room.height() + 4,
-             qPrintable(QStringLiteral("%1: %2 in %3")
-                            .arg(option.text())
-                            .arg(extent.width())
-                            .arg(room.width())));
-  }
-  for (const bool newGame : {true, false}) {
-    QPushButton button(newGame ? texts::kNewGame : texts::kExit, &window);
-    button.setGeometry(newGame ? layout::kNewGame : layout::kExit);
-    QStyleOptionButton style;
-    style.initFrom(&button);
-    const QRect room =
-        button.style()->subElementRect(QStyle::SE_PushButtonContents, &style, &button);
-    const QString shown = QString(button.text()).remove(u'&');
-    const QSizeF extent = Extent(shown, button.font());
-    QVERIFY2(extent.width() <= room.width() - 4 && extent.height() <= room.height(),
-             qPrintable(
-                 QStringLiteral("%1: %2 in %3").arg(shown).arg(extent.width()).arg(room.width())));
-  }
-}
-
-// "New Game" and "Exit" each have an access key, and not the same one.
-void CatalogueTest::accessKeys() {
-  QFETCH(QString, qm);
-  QTranslator translator;
-  QVERIFY(translator.load(qm));
-  QCoreApplication::installTranslator(&translator);
-  const auto removed = qScopeGuard([&] { QCoreApplication::removeTranslator(&translator); });
-  const QKeySequence newGame = QKeySequence::mnemonic(texts::kNewGame);
-  const QKeySequence exit = QKeySequence::mnemonic(texts::kExit);
-  QVERIFY2(!newGame.isEmpty(), qPrintable(QString(texts::kNewGame)));
-  QVERIFY2(!exit.isEmpty(), qPrintable(QString(texts::kExit)));
-  QVERIFY(newGame != exit);
 }
 
 QTEST_MAIN(CatalogueTest)

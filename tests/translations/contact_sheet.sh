@@ -6,34 +6,25 @@
 # Needs xvfb, xdotool, imagemagick.
 set -euo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
-program=$1 output=$2
-shots=${3:-$(mktemp -d)}
+program=$1 output=$2 shots=${3:-$(mktemp -d)}
 mkdir -p "$shots"
 for tool in Xvfb xdotool import montage; do
   command -v "$tool" >/dev/null || { echo "contact_sheet: needs $tool" >&2; exit 77; }
 done
-
 display_file=$(mktemp)
 Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp 3>"$display_file" >/dev/null 2>&1 &
-xvfb=$!
-game=""
+xvfb=$! game=""
 trap 'kill $game $xvfb 2>/dev/null || true; rm -f "$display_file"' EXIT
 for _ in $(seq 100); do [[ -s "$display_file" ]] && break; sleep 0.05; done
 export DISPLAY=":$(head -n 1 "$display_file")"
 unset WAYLAND_DISPLAY QT_QPA_PLATFORM QT_SCALE_FACTOR LC_ALL LC_MESSAGES
-
 languages=(en)
-for ts in "$here"/../../translations/trixola_*.ts; do
-  name=${ts##*/trixola_}
-  languages+=("${name%.ts}")
-done
-images=()
+for ts in "$here"/../../translations/trixola_*.ts; do languages+=("$(basename "$ts" .ts | cut -d_ -f2-)"); done
 # start LANGUAGE: starts the game in that language and sets $game and
 # $window; false if no window shows within 10 s.
 start() {
   LANGUAGE=$1 LANG=C.UTF-8 "$program" >/dev/null 2>&1 &
-  game=$!
-  window=""
+  game=$! window=""
   for _ in $(seq 200); do
     window=$(xdotool search --pid "$game" --onlyvisible 2>/dev/null | head -n 1 || true)
     [[ -n $window ]] && return 0
@@ -43,12 +34,12 @@ start() {
   wait "$game" 2>/dev/null || true
   return 1
 }
+images=()
 for language in "${languages[@]}"; do
   start "$language" || start "$language" || { echo "contact_sheet: no window in $language" >&2; exit 1; }
   sleep 1.5  # the clock shows its first second
   import -window "$window" "$shots/$language.png"
-  kill "$game"
-  wait "$game" 2>/dev/null || true
+  kill "$game" && wait "$game" 2>/dev/null || true
   game=""
   images+=(-label "$language" "$shots/$language.png")
 done
