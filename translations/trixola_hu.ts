@@ -146,7 +146,7 @@ a számítógép kékkel válaszol.</translation>
     <message>
         <location filename="../ui/texts.h" line="145"/>
         <source>Top middle</source>
-        <translation>Középső felső</translation>
+        <translation>Felső középső</translation>
     </message>
     <message>
         <location filename="../ui/texts.h" line="146"/>
@@ -176,7 +176,7 @@ a számítógép kékkel válaszol.</translation>
     <message>
         <location filename="../ui/texts.h" line="151"/>
         <source>Bottom middle</source>
-        <translation>Középső alsó</translation>
+        <translation>Alsó középső</translation>
     </message>
     <message>
         <location filename="../ui/texts.h" line="152"/>
