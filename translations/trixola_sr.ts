@@ -18,7 +18,7 @@ Qt-ове сопствене опције, као што су -platform, -style 
         <location filename="../ui/command_line.cpp" line="91"/>
         <source>Noughts and crosses against the computer: you move first with a pink cross,
 the computer answers in blue.</source>
-        <translation>Икс-окс против рачунара: ви играте први ружичастим иксом,
+        <translation>Икс-окс против рачунара: ви почињете ружичастим иксом,
 рачунар одговара плавим.</translation>
     </message>
     <message>
@@ -304,7 +304,7 @@ the computer answers in blue.</source>
         <location filename="../ui/texts.h" line="80"/>
         <source>WELCOME TO TRIXOLA</source>
         <extracomment>Banner, shouted (in capitals where the language has them): 161 x 89 pixels in a 24-pixel font, three lines at most. TRIXOLA is the game&apos;s name.</extracomment>
-        <translation>ДОБРО ДОШЛИ У&#xa0;TRIXOLA</translation>
+        <translation>ДОБРО ДОШЛИ У TRIXOLA</translation>
     </message>
     <message>
         <location filename="../ui/texts.h" line="84"/>
