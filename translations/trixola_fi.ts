@@ -228,12 +228,12 @@ tietokone vastaa sinisellä.</translation>
     <message>
         <location filename="../ui/texts.h" line="188"/>
         <source>Sound on</source>
-        <translation>Ääni päällä</translation>
+        <translation>Äänet päällä</translation>
     </message>
     <message>
         <location filename="../ui/texts.h" line="189"/>
         <source>Sound off</source>
-        <translation>Ääni pois</translation>
+        <translation>Äänet pois</translation>
     </message>
     <message>
         <location filename="../ui/texts.h" line="197"/>
@@ -309,7 +309,7 @@ tietokone vastaa sinisellä.</translation>
         <location filename="../ui/texts.h" line="84"/>
         <source>  YOU WON THE GAME</source>
         <extracomment>Banner; the two leading spaces centre the English text and need not be kept.</extracomment>
-        <translation>VOITIT!</translation>
+        <translation>VOITIT</translation>
     </message>
     <message>
         <location filename="../ui/texts.h" line="86"/>

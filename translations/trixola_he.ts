@@ -312,7 +312,7 @@ the computer answers in blue.</source>
         <location filename="../ui/texts.h" line="84"/>
         <source>  YOU WON THE GAME</source>
         <extracomment>Banner; the two leading spaces centre the English text and need not be kept.</extracomment>
-        <translation>ניצחת!</translation>
+        <translation>ניצחת</translation>
     </message>
     <message>
         <location filename="../ui/texts.h" line="86"/>

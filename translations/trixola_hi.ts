@@ -311,7 +311,7 @@ the computer answers in blue.</source>
         <location filename="../ui/texts.h" line="84"/>
         <source>  YOU WON THE GAME</source>
         <extracomment>Banner; the two leading spaces centre the English text and need not be kept.</extracomment>
-        <translation>आपकी जीत!</translation>
+        <translation>आपकी जीत</translation>
     </message>
     <message>
         <location filename="../ui/texts.h" line="86"/>
@@ -321,7 +321,7 @@ the computer answers in blue.</source>
     <message>
         <location filename="../ui/texts.h" line="90"/>
         <source>THE MATCH IS DRAW</source>
-        <translation>बराबरी!</translation>
+        <translation>बराबरी</translation>
     </message>
     <message>
         <location filename="../ui/texts.h" line="102"/>
