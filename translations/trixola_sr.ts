@@ -11,7 +11,7 @@ program. See the trixola(6) manual page for how to play.
 </source>
         <translation>
 Qt-ове сопствене опције, као што су -platform, -style и -display, раде као у
-сваком Qt програму. Како се игра, погледајте у страници упутства trixola(6).
+сваком Qt програму. Како се игра, погледајте на страници упутства trixola(6).
 </translation>
     </message>
     <message>
