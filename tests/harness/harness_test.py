@@ -55,9 +55,11 @@ def test_a_hung_server_answers_nothing_until_woken(sound_server):
 
 
 # A test module's outcomes, and the exit status CTest must see for them
-OUTCOMES = [("pass", 0), ("pass skip", 77), ("fail skip", 1), ("pass skip_in_fixture", 77)]
+OUTCOMES = [("pass", 0), ("pass skip", 77), ("fail skip", 1), ("pass skip_in_fixture", 77),
+            ("skip_module", 77)]
 BODIES = {"pass": "pass", "skip": "raise trixola_harness.Skip('no such part here')",
           "fail": "raise trixola_harness.Fault('wrong')",
+          "skip_module": "pass\nraise trixola_harness.Skip('')",
           "skip_in_fixture": "pass\n@pytest.fixture\ndef part(): raise trixola_harness.Skip('')\n"
                              "def test_part(part): pass"}
 
