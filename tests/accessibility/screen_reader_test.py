@@ -15,8 +15,9 @@ except (ImportError, ValueError) as error: raise Skip(f"no AT-SPI client for Pyt
 EMPTY, YOURS, COMPUTERS, WELCOME = "empty", "yours", "computer's", "WELCOME TO TRIXOLA"
 NEW_MATCH = "New match. The board is empty."
 # The window's children in reading order, by role and name
-CONTROLS = ([(Atspi.Role.LABEL, WELCOME)] + [(Atspi.Role.PUSH_BUTTON, f"Cell {n}: empty") for n in range(1, 10)] +
-            [(Atspi.Role.LABEL, name) for name in ("Computer: 0", "You: 0", "Draw: 0", r"Time: \d+ Seconds")] +
+CONTROLS = ([(Atspi.Role.LABEL, WELCOME)] +
+            [(Atspi.Role.PUSH_BUTTON, f"Cell {n}: empty") for n in range(1, 10)] +
+            [(Atspi.Role.LABEL, n) for n in ("Computer: 0", "You: 0", "Draw: 0", r"Time: \d+ Seconds")] +
             [(Atspi.Role.RADIO_BUTTON, "Easy"), (Atspi.Role.RADIO_BUTTON, "Hard")] +
             [(Atspi.Role.PUSH_BUTTON, n) for n in ("Sound (on|off)", "New Game", "Exit")] +
             [(Atspi.Role.LINK, "Contact the author"), (Atspi.Role.STATUS_BAR, "")])
@@ -60,30 +61,36 @@ def press(node):  # Qt's push buttons stay down a moment and click as they come 
 
 class Window:  # the controls of the game's window, from the AT-SPI bus
     def __init__(self, process, found):
-        self.process, self.found, self.banner, self.cells, self.scores = process, found, found[0], found[1:10], found[10:13]
+        self.process, self.found = process, found
+        self.banner, self.cells, self.scores = found[0], found[1:10], found[10:13]
         _, self.easy, self.hard, self.sound, self.new_game, self.exit, _, self.status = found[13:]
-        self.told = (children(self.status) or [None])[0]  # what has just happened, as a screen reader is told it
+        # what has just happened, as a screen reader is told it
+        self.told = (children(self.status) or [None])[0]
 
-    def board(self): return [cell.get_name().removeprefix(f"Cell {n}: ") for n, cell in enumerate(self.cells, 1)]
+    def board(self):
+        return [cell.get_name().removeprefix(f"Cell {n}: ") for n, cell in enumerate(self.cells, 1)]
     def playable(self): return [enabled(cell) for cell in self.cells]
 
     def new_mark(self, board):  # the cell (in a list) where the computer has played since `board`
-        return next(([n] for n, (now, was) in enumerate(zip(self.board(), board)) if now == COMPUTERS and was == EMPTY), None)
+        return next(([n] for n, (now, was) in enumerate(zip(self.board(), board))
+                     if now == COMPUTERS and was == EMPTY), None)
 
 
 @pytest.fixture(scope="module")
 def window(folder, program, accessibility_bus):
     os.environ.update(folder.env)  # the client finds the AT-SPI bus as a screen reader does
     # The listener is there before the game starts, so that the game knows of it from the start.
-    listener = Atspi.EventListener.new(lambda event: RENAMED.update({event.source: RENAMED.get(event.source, 0) + 1}))
+    listener = Atspi.EventListener.new(
+        lambda event: RENAMED.update({event.source: RENAMED.get(event.source, 0) + 1}))
     listener.register("object:property-change:accessible-name")
     with Processes(folder.path) as processes:
         game = Game(processes, program, folder.env, "xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
-        app = wait("the game on the AT-SPI bus", lambda: next((a for a in children(Atspi.get_desktop(0))
-                                                               if a and a.get_process_id() == game.pid), None), 20)
+        app = wait("the game on the AT-SPI bus", lambda: next((
+            a for a in children(Atspi.get_desktop(0)) if a and a.get_process_id() == game.pid), None), 20)
         app.set_cache_mask(Atspi.Cache.NONE)  # every name and state read comes from the game
-        frame = wait("the game's window", lambda: next((w for w in children(app) if w and w.get_name() == "Zembrik  TRIXOLA"
-                                                        and w.get_role() in (Atspi.Role.FRAME, Atspi.Role.WINDOW)), None))
+        frame = wait("the game's window", lambda: next((
+            w for w in children(app) if w and w.get_name() == "Zembrik  TRIXOLA"
+            and w.get_role() in (Atspi.Role.FRAME, Atspi.Role.WINDOW)), None))
         found = []
         try: wait("the window's controls", lambda: found.clear() or found.extend(children(frame)) or (
             len(found) == len(CONTROLS) and None not in found), 5)
@@ -96,8 +103,10 @@ def window(folder, program, accessibility_bus):
 def test_controls(window):
     shown = [(node.get_role(), node.get_name()) for node in window.found]
     assert all(role == r and re.fullmatch(n, name) for (role, name), (r, n) in zip(shown, CONTROLS)), shown
-    assert [(node.get_role().value_nick, node.get_name()) for node in children(window.status)] == [("notification", "")]
-    assert [(enabled(cell), f"key {n}" in cell.get_description()) for n, cell in enumerate(window.cells, 1)] == [(True, True)] * 9
+    held = [(node.get_role().value_nick, node.get_name()) for node in children(window.status)]
+    assert held == [("notification", "")]
+    cells = [(enabled(cell), f"key {n}" in cell.get_description()) for n, cell in enumerate(window.cells, 1)]
+    assert cells == [(True, True)] * 9
 
 
 def test_sound_switch(window):
@@ -123,14 +132,18 @@ def test_match(window, level, moves, answers, banner, score):
         before, board[cell - 1], step = list(board), YOURS, f"{level}, cells {moves[:turn + 1]}"
         over = banner is not None and turn == len(moves) - 1
         if answers: board[answers[turn] - 1] = COMPUTERS
-        elif not over: board[wait(f"{step}: the computer's answer", lambda: window.new_mark(board))[0]] = COMPUTERS
+        elif not over:
+            board[wait(f"{step}: the computer's answer", lambda: window.new_mark(board))[0]] = COMPUTERS
         expect(f"{step}: the board", window.board, board)
         told = f"Cell {cell}: yours." + "".join(f" Computer: cell {n}." for n, (now, was) in enumerate(
             zip(board, before), 1) if was == EMPTY and now == COMPUTERS)
-        if over: told += " {0}. You {2}, computer {1}, draws {3}.".format(banner, *(s.split(": ")[1] for s in score))
+        if over:
+            computer, you, draws = (name.split(": ")[1] for name in score)
+            told += f" {banner}. You {you}, computer {computer}, draws {draws}."
         expect(f"{step}: what is told", window.told.get_name, told)
         expect(f"{step}: the playable cells", window.playable, [mark == EMPTY and not over for mark in board])
-        if turn == 0: press(window.cells[cell - 1])  # a played cell does nothing: what the game shows next tells
+        if turn == 0:  # a played cell does nothing: what the game shows next tells
+            press(window.cells[cell - 1])
     expect(f"{step}: the board at the end", window.board, board)
     expect(f"{step}: the banner", window.banner.get_name, banner or WELCOME)
     expect(f"{step}: the score", lambda: [s.get_name() for s in window.scores], score)
@@ -139,7 +152,8 @@ def test_match(window, level, moves, answers, banner, score):
 def test_renames_then_exit(window):
     # Each change of the banner (a result, the welcome), of a count and of
     # the switch once, and nothing while they stay as they are.
-    expect("the renames", lambda: [RENAMED.get(c, 0) for c in [window.banner, *window.scores, window.sound]], [6, 1, 1, 1, 2])
+    expect("the renames", lambda: [RENAMED.get(c, 0) for c in [window.banner, *window.scores, window.sound]],
+           [6, 1, 1, 1, 2])
     press(window.new_game)
     expect("the board after the last New Game", window.board, [EMPTY] * 9)
     act(window.exit, "Press")

@@ -11,9 +11,7 @@ import struct, subprocess, sys, tempfile, threading, time, tty
 sys.dont_write_bytecode = True  # nothing written beside the sources
 try: import pytest
 except ImportError: pytest = None
-SKIPPED = 77
 _POPENS = {}  # every process started here, by pid: reaped by its owner
-LAUNCHERS = ["/usr/libexec/at-spi-bus-launcher", "/usr/lib/at-spi2-core/at-spi-bus-launcher"]
 
 
 # A real part cannot be had here: the test is skipped, never passed.
@@ -107,9 +105,8 @@ class Folder:
     def __init__(self):
         self.path = path = tempfile.mkdtemp(prefix="trixola-")
         os.chmod(path, 0o711)  # a piece run as another user reaches its own folder here
-        self.env = {k: v for k, v in os.environ.items() if k not in (
-            "DISPLAY", "XAUTHORITY", "WAYLAND_DISPLAY", "SWAYSOCK", "AT_SPI_BUS_ADDRESS",
-            "SPEECHD_ADDRESS", "LANGUAGE", "QT_QPA_PLATFORM")}
+        self.env = {k: v for k, v in os.environ.items() if k not in "DISPLAY XAUTHORITY WAYLAND_DISPLAY "
+                    "SWAYSOCK AT_SPI_BUS_ADDRESS SPEECHD_ADDRESS LANGUAGE QT_QPA_PLATFORM".split()}
         for name in ("HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_STATE_HOME", "XDG_CACHE_HOME"):
             self.env[name] = f"{path}/{name.lower()}"
             os.mkdir(self.env[name], 0o700)
@@ -180,7 +177,8 @@ class XDisplay(Piece):
                 lambda _: pathlib.Path(number.name).read_text().strip(), pass_fds=(number.fileno(),))
         with socket.socket(socket.AF_UNIX) as probe, contextlib.suppress(OSError):
             probe.connect(f"\0/tmp/.X11-unix/X{display}")
-            if struct.unpack("3i", probe.getsockopt(socket.SOL_SOCKET, socket.SO_PEERCRED, 12))[0] == server.pid:
+            peer = probe.getsockopt(socket.SOL_SOCKET, socket.SO_PEERCRED, 12)
+            if struct.unpack("3i", peer)[0] == server.pid:
                 return self.env.update(DISPLAY=f":{display}")
         raise Skip(f"Xvfb's display :{display} is answered by another server")
 
@@ -189,8 +187,8 @@ class AccessibilityBus(Piece):
     tools = ["dbus-send"]
 
     def start(self):
-        launcher = next((path for path in LAUNCHERS if os.access(path, os.X_OK)), None)
-        if launcher is None: raise Skip("no at-spi-bus-launcher (at-spi2-core)")
+        if not (launcher := shutil.which("at-spi-bus-launcher", path="/usr/libexec:/usr/lib/at-spi2-core")):
+            raise Skip("no at-spi-bus-launcher (at-spi2-core)")
         self.launch([launcher, "--launch-immediately"], "at-spi-bus", lambda _: "true" in run(
             self.env, "dbus-send", "--session", "--print-reply", "--dest=org.freedesktop.DBus",
             "/org/freedesktop/DBus", "org.freedesktop.DBus.NameHasOwner", "string:org.a11y.Bus"))
@@ -221,9 +219,9 @@ class SoundServer(Piece):
             commands = [["wireplumber"], ["pipewire-pulse"]]
         self.env["PULSE_SERVER"] = f"unix:{path}"
         for command in commands:  # the last serves the PulseAudio interface
-            self.server, _ = self.launch(command, command[0], lambda _: command == ["wireplumber"] or (
-                subprocess.run(["pactl", "info"], env=self.env, timeout=10, capture_output=True)
-                .returncode == 0))
+            self.server, _ = self.launch(command, command[0], lambda _: command == ["wireplumber"] or
+                                         subprocess.run(["pactl", "info"], env=self.env, timeout=10,
+                                                        capture_output=True).returncode == 0)
 
     def pactl(self, *args): return run(self.env, "pactl", *args)
     def set_default(self, name): self.pactl("set-default-sink", name)
@@ -280,7 +278,8 @@ class Orca(Piece):
         tty.setraw(self.terminal)
         threading.Thread(target=self.drain, args=(master,), daemon=True).start()
         command = ["orca", "--user-prefs", f"{self.folder}/orca", "--debug-file", os.ttyname(self.terminal)]
-        alone = ["unshare", "--pid", "--fork", "--mount-proc"] + (["--user", "--map-root-user"] * bool(os.geteuid()))
+        alone = ["unshare", "--pid", "--fork", "--mount-proc"]
+        alone += ["--user", "--map-root-user"] if os.geteuid() else []
         if shutil.which("unshare") and subprocess.run([*alone, "true"], capture_output=True).returncode == 0:
             command = alone + command
         self.launch(command, "orca", lambda _: self.heard(r"Screen reader on\.?"), 40)
@@ -329,8 +328,8 @@ class Sway(Piece):
     def tree(self): return json.loads(self.msg("-t", "get_tree"))
 
     def screenshot(self):  # a binary PPM
-        return subprocess.run(["grim", "-t", "ppm", "-"], env=self.env, check=True, capture_output=True,
-                              timeout=20).stdout
+        return subprocess.run(["grim", "-t", "ppm", "-"], env=self.env, check=True,
+                              capture_output=True).stdout
 
 
 # The game with that environment on that Qt platform, ended with the
@@ -366,5 +365,13 @@ if pytest:
         if report.skipped: _SKIPPED.append(report.nodeid)
     pytest_collectreport = pytest_runtest_logreport  # a module that skips itself
 
-    def pytest_sessionfinish(session):
-        if session.exitstatus in (0, 5) and _SKIPPED: session.exitstatus = SKIPPED  # 5: none ran
+    def pytest_sessionfinish(session):  # 77 for CTest's SKIP_RETURN_CODE; 5: no test ran
+        if session.exitstatus in (0, 5) and _SKIPPED: session.exitstatus = 77
+
+    # A failed test's report ends with what the pieces and the game wrote.
+    @pytest.hookimpl(hookwrapper=True)
+    def pytest_runtest_makereport(item):
+        report = (yield).get_result()
+        folder = item.funcargs.get("folder") if report.failed else None
+        for log in sorted(glob.glob(f"{folder.path}/*.log") if folder else []):
+            report.sections.append((log, pathlib.Path(log).read_text(errors="replace")[-1500:]))

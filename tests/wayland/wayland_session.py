@@ -26,7 +26,8 @@ BARE, BARE_TOO = (490, 0, 20, 20), (470, 0, 20, 20)
 class Shot:  # a grim screenshot; pixels in device pixels, `scale` to a logical one
     def __init__(self, data, scale):
         header = re.match(rb"P6\s+(\d+)\s+(\d+)\s+255\s", data)
-        self.width, self.height, self.scale, self.data, self.start = *map(int, header.groups()), scale, data, header.end()
+        self.width, self.height = map(int, header.groups())
+        self.scale, self.data, self.start = scale, data, header.end()
 
     def row(self, y, x=0, width=None):
         at = self.start + 3 * (y * self.width + x)
@@ -53,7 +54,8 @@ class Shot:  # a grim screenshot; pixels in device pixels, `scale` to a logical 
                 found[1] + (y + inset) * s + dy, found[0] + (x + inset) * s, (w - 2 * inset) * s)]
                 for pixel in re.findall(b"...", row, re.S)]
             if DESKTOP in pixels: return f"(the desktop through {name})"
-            board += "x" if pixels.count(PINK) > len(pixels) // 20 else "o" if pixels.count(BLUE) > len(pixels) // 20 else "."
+            board += next((mark for mark, colour in (("x", PINK), ("o", BLUE))
+                           if pixels.count(colour) > len(pixels) // 20), ".")
         return board[:9]
 
 
@@ -64,10 +66,11 @@ class Screen:  # sway, and the game on it
     def start(self):
         self.game = Game(self.processes, self.program, self.sway.env, "wayland")
         def shown():
-            if self.game.poll() is not None: raise Fault(f"the game ended: {self.processes.log('game')[-2000:]}")
+            if self.game.poll() is not None: raise Fault(f"the game ended with status {self.game.returncode}")
             return self.window()
         node = wait_for("the game's window", shown)
-        assert (node["window_rect"]["width"], node["window_rect"]["height"], node["type"]) == (520, 294, "floating_con"), node
+        shown = node["window_rect"]["width"], node["window_rect"]["height"], node["type"]
+        assert shown == (520, 294, "floating_con"), node
 
     def window(self):  # the game's node in sway's tree
         nodes = [self.sway.tree()]
@@ -86,13 +89,15 @@ class Screen:  # sway, and the game on it
         seen = []
         def shows():
             seen.append(board := self.shot().board(options))
-            return "(" not in board and (board == expected or len(expected) == 1 and board[int(expected) - 1] == "x")
+            return "(" not in board and (board == expected or
+                                         len(expected) == 1 and board[int(expected) - 1] == "x")
         try: wait_for(f"the board {expected}", shows)
         except Fault as fault: raise Fault(f"{fault}; it shows {seen[-1]}") from None
 
     def point(self, rect, *clicks):
         x, y = self.origin()
-        self.sway.msg("seat", "-", "cursor", "set", str(x + rect[0] + rect[2] // 2), str(y + rect[1] + rect[3] // 2))
+        x, y = x + rect[0] + rect[2] // 2, y + rect[1] + rect[3] // 2
+        self.sway.msg("seat", "-", "cursor", "set", str(x), str(y))
         for action in clicks and ("press", "release"): self.sway.msg("seat", "-", "cursor", action, "button1")
 
     def key(self, name): run(self.sway.env, "wtype", "-k", name)
@@ -103,14 +108,15 @@ def screen(folder, program):
     qt = re.search(r"=> (\S+)/libQt6Core\.so", run(None, "ldd", program))
     if qt and not glob.glob(f"{qt[1]}/qt6/plugins/platforms/libqwayland-*.so"):
         raise Skip("Qt's Wayland plugin (qt6-wayland) is not installed")
-    with Sway(folder.env, f"output HEADLESS-1 resolution 1280x800 position 0 0 bg #{DESKTOP.hex()} solid_color") as sway, \
-            Processes(folder.path) as inputs:
+    config = f"output HEADLESS-1 resolution 1280x800 position 0 0 bg #{DESKTOP.hex()} solid_color"
+    with Sway(folder.env, config) as sway, Processes(folder.path) as inputs:
         try: pointer = VirtualPointer(sway.env["WAYLAND_DISPLAY"])
         except OSError as error: raise Skip(str(error))
         # The seat keeps a pointer and a keyboard, so that the game keeps both;
         # each wtype below brings a keyboard of its own besides.
         inputs.start(["wtype", "-s", "600000"], "wtype", sway.env)
-        wait_for("the seat's pointer and keyboard", lambda: json.loads(sway.msg("-t", "get_seats"))[0]["capabilities"] == 3)
+        wait_for("the seat's pointer and keyboard",
+                 lambda: json.loads(sway.msg("-t", "get_seats"))[0]["capabilities"] == 3)
         wait_for("the desktop's colour", lambda: Shot(sway.screenshot(), 1).row(0, 0, 1) == DESKTOP)
         screen = Screen(sway, program)
         with screen.processes, pointer.socket: yield screen
