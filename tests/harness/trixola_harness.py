@@ -11,6 +11,7 @@ import struct, subprocess, sys, tempfile, threading, time, tty
 sys.dont_write_bytecode = True  # nothing written beside the sources
 try: import pytest
 except ImportError: pytest = None
+SKIPPED = 77  # the exit status of a skipped test, for CTest's SKIP_RETURN_CODE
 _POPENS = {}  # every process started here, by pid: reaped by its owner
 
 
@@ -137,15 +138,19 @@ class Piece:
     def __exit__(self, *_): self.stop()
     def stop(self): self.processes.stop()
 
-    # Starts a process of the piece and waits until ready(process) is true:
-    # Skip, with its log, when it ends first or the deadline passes.
+    # Waits until probe() is true for a process of the piece: Skip, with its
+    # log, when the process ends first or the deadline passes.
+    def until(self, what, process, probe, seconds=20):
+        def ready():
+            if process.poll() is not None: raise Fault(f"{process.name} ended")
+            return probe()
+        try: return wait_for(what, ready, seconds)
+        except Fault as fault: raise Skip(f"{fault}: {self.processes.log(process.name)[-600:]}") from None
+
+    # Starts a process of the piece and waits until ready(process) is true.
     def launch(self, command, name, ready, seconds=20, env=None, **popen):
         process = self.processes.start(command, name, env or self.env, **popen)
-        def probe():
-            if process.poll() is not None: raise Fault(f"{name} ended")
-            return ready(process)
-        try: return process, wait_for(f"{name} to be ready", probe, seconds)
-        except Fault as fault: raise Skip(f"{fault}: {self.processes.log(name)[-600:]}") from None
+        return process, self.until(f"{name} to be ready", process, lambda: ready(process), seconds)
 
 
 class SessionBus(Piece):
@@ -365,8 +370,8 @@ if pytest:
         if report.skipped: _SKIPPED.append(report.nodeid)
     pytest_collectreport = pytest_runtest_logreport  # a module that skips itself
 
-    def pytest_sessionfinish(session):  # 77 for CTest's SKIP_RETURN_CODE; 5: no test ran
-        if session.exitstatus in (0, 5) and _SKIPPED: session.exitstatus = 77
+    def pytest_sessionfinish(session):  # 5: no test ran
+        if session.exitstatus in (0, 5) and _SKIPPED: session.exitstatus = SKIPPED
 
     # A failed test's report ends with what the pieces and the game wrote.
     @pytest.hookimpl(hookwrapper=True)
