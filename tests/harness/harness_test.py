@@ -1,0 +1,75 @@
+"""The harness's sound servers, as the sound tests use them: each null sink
+records what is played into it and nothing else, and the server comes back
+from a hang and from a restart. usage: see trixola_pytest in cmake."""
+import array, os, subprocess, sys, pytest
+from trixola_harness import run, wait_for
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+WAVE = os.path.join(HERE, "..", "..", "assets", "youwon.wav")
+SERVERS = ["pulseaudio", "pipewire"]
+
+
+def loudest(raw):
+    return max(map(abs, array.array("h", raw)), default=0)
+
+
+def play(server, processes, sink):
+    player = processes.start(["paplay", "-d", sink, WAVE], "paplay", server.env)
+    wait_for(f"paplay into {sink}", lambda: player.poll() is not None)
+    assert player.returncode == 0, processes.log("paplay")
+
+
+def heard(server, processes, played):
+    """Which of the sinks heard a wave played into `played`."""
+    recordings = {sink: server.record(sink) for sink in ("one", "two")}
+    play(server, processes, played)
+    return [sink for sink, recording in recordings.items() if loudest(recording.stop()) > 1000]
+
+
+# What the server goes through before the wave is played into "two"
+STEPS = [("as started", lambda server: None),
+         ("hung and woken", lambda server: (server.hang(), server.wake())),
+         ("stopped and started", lambda server: (server.stop(), server.start(),
+                                                 server.add_null_sink("one"),
+                                                 server.add_null_sink("two"),
+                                                 server.set_default("two")))]
+
+
+@pytest.mark.parametrize("sound_server", SERVERS, indirect=True)
+def test_null_sinks_record_what_is_played(sound_server, processes):
+    for sink in ("one", "two"): sound_server.add_null_sink(sink)
+    sound_server.set_default("two")
+    assert heard(sound_server, processes, "one") == ["one"]
+    for step, apply in STEPS:
+        apply(sound_server)
+        assert heard(sound_server, processes, "@DEFAULT_SINK@") == ["two"], step
+
+
+@pytest.mark.parametrize("sound_server", SERVERS, indirect=True)
+def test_a_hung_server_answers_nothing_until_woken(sound_server):
+    sound_server.hang()
+    with pytest.raises(subprocess.TimeoutExpired):
+        run(sound_server.env, "pactl", "info", seconds=2)
+    sound_server.wake()
+    assert "Server Name" in run(sound_server.env, "pactl", "info")
+
+
+# A test module's outcomes, and the exit status CTest must see for them
+OUTCOMES = [("pass", 0), ("pass skip", 77), ("fail skip", 1), ("pass skip_in_fixture", 77),
+            ("skip_module", 77)]
+BODIES = {"pass": "pass", "skip": "raise trixola_harness.Skip('no such part here')",
+          "fail": "raise trixola_harness.Fault('wrong')",
+          "skip_module": "pass\nraise trixola_harness.Skip('')",
+          "skip_in_fixture": "pass\n@pytest.fixture\ndef part(): raise trixola_harness.Skip('')\n"
+                             "def test_part(part): pass"}
+
+
+@pytest.mark.parametrize("outcomes, status", OUTCOMES)
+def test_exit_status(outcomes, status, folder):
+    with open(f"{folder.path}/outcomes_test.py", "w") as module:
+        module.write("import pytest, trixola_harness\n" + "".join(
+            f"def test_{n}():\n    {BODIES[name]}\n" for n, name in enumerate(outcomes.split())))
+    ran = subprocess.run([sys.executable, "-B", "-m", "pytest", "-p", "trixola_harness", "-p",
+                          "no:cacheprovider", "-p", "no:xvfb", "-q", module.name],
+                         capture_output=True, text=True, env=dict(os.environ, PYTHONPATH=HERE))
+    assert ran.returncode == status, ran.stdout
