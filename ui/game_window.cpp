@@ -1,6 +1,8 @@
 #include "game_window.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
+#include <QCursor>
 #include <QDesktopServices>
 #include <QGuiApplication>
 #include <QLabel>
@@ -11,6 +13,7 @@
 #include <QScreen>
 #include <QStyleOptionButton>
 #include <QUrl>
+#include <QWindow>
 #include <algorithm>
 #include <cmath>
 
@@ -200,10 +203,16 @@ void GameWindow::CreateControls() {
   // its title from them; moves over the other controls stop there.
   credit_->setMouseTracking(true);
   board_->setMouseTracking(true);
-  // The pointer can arrive on the credit without moving over it (on Wayland
-  // the compositor says only where it entered).
-  credit_->installEventFilter(this);
   credit_->setAccessibleDescription(texts::kCreditDescription);
+  // The pointer can arrive on the credit without moving over it (on Wayland
+  // the compositor says only where it entered). A widget the pointer leaves
+  // hears where the pointer is now, also when the pointer left the window
+  // and came straight back onto another widget: Qt then tells the widgets of
+  // no enter, taking the two for a move within the window.
+  for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+    child->setAttribute(Qt::WA_Hover);
+    child->installEventFilter(this);
+  }
 
   // Tab goes round "Exit", the level options and "New Game"; "Exit" has the
   // focus first.
@@ -243,7 +252,28 @@ void GameWindow::ConnectControls() {
 }
 
 bool GameWindow::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == credit_ && event->type() == QEvent::Enter) {
+  if (watched == windowHandle() && event->type() == QEvent::Leave &&
+      childAt(mapFromGlobal(QCursor::pos())) == nullptr) {
+    // The pointer leaves from the bare window, where no widget would hear
+    // of it coming straight back. The leave waits until an enter that came
+    // with it has been dealt with, and goes if one came.
+    enteredSinceLeave_ = false;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+          QWindow* window = windowHandle();
+          if (enteredSinceLeave_ || window == nullptr) return;
+          QEvent leave(QEvent::Leave);
+          window->removeEventFilter(this);
+          QCoreApplication::sendEvent(window, &leave);
+          window->installEventFilter(this);
+        },
+        Qt::QueuedConnection);
+    return true;
+  }
+  if (event->type() == QEvent::HoverLeave) {
+    ShowTitleAt(mapFromGlobal(static_cast<QHoverEvent*>(event)->globalPosition().toPoint()));
+  } else if (watched == credit_ && event->type() == QEvent::Enter) {
     setWindowTitle(texts::kCreditTitle);
   } else if (event->type() == QEvent::KeyPress) {
     if (const std::optional<int> cell = CellFor(*static_cast<QKeyEvent*>(event))) {
@@ -356,6 +386,9 @@ void GameWindow::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void GameWindow::enterEvent(QEnterEvent* event) {
+  enteredSinceLeave_ = true;
+  // The platform window is there once the pointer has first come in.
+  if (QWindow* window = windowHandle()) window->installEventFilter(this);
   ShowTitleAt(event->position().toPoint());
 }
 

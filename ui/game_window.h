@@ -78,6 +78,9 @@ class GameWindow : public QWidget, private GameListener {
   // The design's, or widened for long level words (layout::WidenedLevels).
   QRect levelFrame_;
   PictureButton* credit_ = nullptr;
+  // Whether the pointer has come into the window since a leave from the
+  // bare window was held back.
+  bool enteredSinceLeave_ = false;
   QPushButton* newGame_ = nullptr;
   QPushButton* exit_ = nullptr;
   // The auto-size labels are fitted to their captions once the first frame
