@@ -79,6 +79,7 @@ TEST_P(Scripts, Play) {
   for (int o = 0; o < 3; ++o)
     EXPECT_EQ(game.score().Count(Outcome(o)), std::ranges::count(listener.heard, "PCD"[o]));
   EXPECT_EQ(game.Seconds(), c.seconds);
+  EXPECT_EQ(game.IsSoundOn(), std::ranges::count(std::string(c.script), 's') % 2 == 0);
   std::string board;
   for (int cell = kFirstCell; cell <= kLastCell; ++cell) board += ".xo"[int(game.board().At(cell))];
   EXPECT_EQ(board, c.board);

@@ -65,10 +65,9 @@ TEST(Strategy, LineMoveFindsEveryLine) {
   for (const std::string line : {"123", "456", "789", "147", "258", "369", "159", "357"}) {
     for (int third = 0; third < 3; ++third) {
       for (Mark side : {Mark::Computer, Mark::Player}) {
-        Board board;
-        board.Place(line[(third + 1) % 3] - '0', side);
-        board.Place(line[(third + 2) % 3] - '0', side);
-        EXPECT_EQ(LineMove(board, side), line[third] - '0') << line;
+        std::string cells(9, '.');
+        cells[line[(third + 1) % 3] - '1'] = cells[line[(third + 2) % 3] - '1'] = ".xo"[int(side)];
+        EXPECT_EQ(LineMove(BoardOf(cells), side), line[third] - '0') << line;
       }
     }
   }
