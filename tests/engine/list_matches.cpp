@@ -14,42 +14,26 @@
 
 namespace {
 
-using trixola::Level;
-using trixola::Match;
-using trixola::Outcome;
+using namespace trixola;
 
-const char* Name(Outcome outcome) {
-  switch (outcome) {
-    case Outcome::PlayerWon:
-      return "player";
-    case Outcome::ComputerWon:
-      return "computer";
-    case Outcome::Draw:
-      break;
-  }
-  return "draw";
-}
+const char* const kOutcomes[] = {"player", "computer", "draw"};
 
 // `level`: the level of the whole match; nothing for any level at each move.
 void Explore(const Match& match, std::optional<Level> level, const std::string& moves) {
   if (match.IsOver()) {
     if (level) std::cout << (*level == Level::Hard ? "hard " : "easy ");
-    std::cout << moves << ' ' << Name(*match.outcome()) << '\n';
+    std::cout << moves << ' ' << kOutcomes[static_cast<int>(*match.outcome())] << '\n';
     return;
   }
   for (Level now : {Level::Easy, Level::Hard}) {
     if (level && now != *level) continue;
-    for (int cell = trixola::kFirstCell; cell <= trixola::kLastCell; ++cell) {
+    for (int cell = kFirstCell; cell <= kLastCell; ++cell) {
       if (!match.CanPlay(cell)) continue;
       Match next = match;
       next.Play(cell, now);
-      std::string played = moves;
-      if (!level) played += now == Level::Hard ? 'H' : 'E';
-      played += static_cast<char>('0' + cell);
-      for (int c = trixola::kFirstCell; c <= trixola::kLastCell; ++c) {
-        if (c != cell && match.board().At(c) != next.board().At(c)) {
-          played += static_cast<char>('0' + c);
-        }
+      std::string played = moves + (level ? "" : now == Level::Hard ? "H" : "E") + char('0' + cell);
+      for (int c = kFirstCell; c <= kLastCell; ++c) {
+        if (c != cell && match.board().At(c) != next.board().At(c)) played += char('0' + c);
       }
       Explore(next, level, played);
     }

@@ -23,36 +23,31 @@ Board BoardOf(const std::string& cells) {
 }
 
 struct Case {
-  const char* why;
-  const char* board;
+  const char *why, *board;
   Level level;
-  int justPlayed;
-  int reply;  // 0: none
+  int justPlayed, reply;  // reply 0: none
 };
 
-constexpr Level E = Level::Easy;
-constexpr Level H = Level::Hard;
-
 const Case kCases[] = {
-    {"own line: row 1 comes before row 2", "oo.oo.x.x", E, 9, 3},
-    {"own line before a block", "x.xoo....", H, 3, 6},
-    {"block at Hard: 1-3 comes before 3-9", "x.x.....x", H, 9, 2},
-    {"Easy never blocks: the table answers", "x.x.....x", E, 9, 5},
-    {"a target holding a mark does not count", "ooxx.....", E, 4, 7},
-    {"one mark of each side is no line", "x.o......", H, 1, 5},
-    {"first row that holds: 5 before 3", "xx......o", E, 1, 5},
-    {"a taken cell counts for either side", "x.......x", E, 1, 5},
-    {"cell 8 at Hard takes the centre", "x.o....x.", H, 8, 5},
-    {"cell 8 at Easy takes 9", "x.o....x.", E, 8, 9},
-    {"the centre must hold the player's mark", "...xx..x.", E, 4, 6},
-    {"... not the computer's", "...xo..x.", E, 4, 1},
-    {"no row holds: the first free cell", "...oxx...", E, 6, 1},
-    {"a full board has no reply", "xoxxoxoxo", H, 9, 0},
+    {"own line: row 1 comes before row 2", "oo.oo.x.x", Level::Easy, 9, 3},
+    {"own line before a block", "x.xoo....", Level::Hard, 3, 6},
+    {"block at Hard: 1-3 comes before 3-9", "x.x.....x", Level::Hard, 9, 2},
+    {"Easy never blocks: the table answers", "x.x.....x", Level::Easy, 9, 5},
+    {"a target holding a mark does not count", "ooxx.....", Level::Easy, 4, 7},
+    {"one mark of each side is no line", "x.o......", Level::Hard, 1, 5},
+    {"first row that holds: 5 before 3", "xx......o", Level::Easy, 1, 5},
+    {"a taken cell counts for either side", "x.......x", Level::Easy, 1, 5},
+    {"cell 8 at Hard takes the centre", "x.o....x.", Level::Hard, 8, 5},
+    {"cell 8 at Easy takes 9", "x.o....x.", Level::Easy, 8, 9},
+    {"the centre must hold the player's mark", "...xx..x.", Level::Easy, 4, 6},
+    {"... not the computer's", "...xo..x.", Level::Easy, 4, 1},
+    {"no row holds: the first free cell", "...oxx...", Level::Easy, 6, 1},
+    {"a full board has no reply", "xoxxoxoxo", Level::Hard, 9, 0},
     // Reached only when the level changes during the match: a Hard-only
     // row needs every one of its cells free.
-    {"Easy 4, then Hard 3", "o.xx.....", H, 3, 2},
-    {"Easy 3 and 8, then Hard 4", ".oxx...xo", H, 4, 5},
-    {"Easy 2 and 8, then Hard 5", "ox..x..xo", H, 5, 4},
+    {"Easy 4, then Hard 3", "o.xx.....", Level::Hard, 3, 2},
+    {"Easy 3 and 8, then Hard 4", ".oxx...xo", Level::Hard, 4, 5},
+    {"Easy 2 and 8, then Hard 5", "ox..x..xo", Level::Hard, 5, 4},
 };
 
 class Replies : public ::testing::TestWithParam<Case> {};
@@ -67,15 +62,12 @@ INSTANTIATE_TEST_SUITE_P(Strategy, Replies, ::testing::ValuesIn(kCases));
 // Any two cells of any line held by one side, with the third free and
 // nothing else on the board: the line move takes the third.
 TEST(Strategy, LineMoveFindsEveryLine) {
-  const int lines[8][3] = {{1, 2, 3}, {4, 5, 6}, {7, 8, 9}, {1, 4, 7},
-                           {2, 5, 8}, {3, 6, 9}, {1, 5, 9}, {3, 5, 7}};
-  for (const auto& line : lines) {
+  for (const std::string line : {"123", "456", "789", "147", "258", "369", "159", "357"}) {
     for (int third = 0; third < 3; ++third) {
       for (Mark side : {Mark::Computer, Mark::Player}) {
-        Board board;
-        board.Place(line[(third + 1) % 3], side);
-        board.Place(line[(third + 2) % 3], side);
-        EXPECT_EQ(LineMove(board, side), line[third]) << line[0] << line[1] << line[2];
+        std::string cells(9, '.');
+        cells[line[(third + 1) % 3] - '1'] = cells[line[(third + 2) % 3] - '1'] = ".xo"[int(side)];
+        EXPECT_EQ(LineMove(BoardOf(cells), side), line[third] - '0') << line;
       }
     }
   }
