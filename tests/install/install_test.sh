@@ -48,7 +48,7 @@ expected=("lib/trixola/trixola|" "bin/trixola|"
   "share/icons/hicolor/scalable/apps/$app_id.svg|assets/icons/hicolor/scalable/apps/$app_id.svg"
   "share/man/man6/trixola.6.gz|$build/packaging/trixola.6.gz"
   "share/doc/trixola/changelog.gz|$build/packaging/changelog.gz"
-  "share/doc/trixola/copyright|$build/packaging/copyright")
+  "share/doc/trixola/copyright|debian/copyright")
 # The sounds must be the ones the build put beside the program.
 build_dir_of_program=$(dirname "$built_program")
 for s in "${sounds[@]}"; do expected+=("lib/trixola/$s.wav|$build_dir_of_program/$s.wav"); done
