@@ -49,7 +49,11 @@ if ! apt-get install --simulate -o Debug::NoLocking=1 --no-install-recommends "$
   fail "apt cannot install the package here"
 fi
 
-hardening-check --nocfprotection "$root/usr/lib/trixola/trixola" || fail "the program is not hardened"
+# Not asked for: x86 control-flow marks, which Debian's own C start-up files
+# lack on 12 and 13 alike, and branch protection, which is arm64's.
+ignored=(--nocfprotection)
+[[ $(hardening-check --help) != *--nobranchprotection* ]] || ignored+=(--nobranchprotection)
+hardening-check "${ignored[@]}" "$root/usr/lib/trixola/trixola" || fail "the program is not hardened"
 
 check_answers "$root/usr/games/trixola" "$version"
 check_sounds "$root/usr/games" "$(cd "$root" && pwd -P)/usr/lib/trixola"
