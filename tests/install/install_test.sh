@@ -77,14 +77,10 @@ program="$prefix/lib/trixola/trixola"
 link="$prefix/bin/trixola"
 [[ -f "$program" && ! -L "$program" && -x "$program" ]] ||
   fail "lib/trixola/trixola is not an executable file"
-if [[ ! -L "$link" ]]; then
-  fail "bin/trixola is not a symbolic link"
-else
-  [[ $(readlink "$link") == ../lib/trixola/trixola ]] ||
-    fail "bin/trixola points to '$(readlink "$link")', not ../lib/trixola/trixola"
-  [[ $(readlink -f "$link") == "$real_prefix/lib/trixola/trixola" ]] ||
-    fail "bin/trixola resolves to '$(readlink -f "$link")'"
-fi
+# The link's text is checked: it need not resolve at the prefix where it was
+# installed only. (The checks below start the program through it.)
+[[ $(readlink "$link") == ../lib/trixola/trixola ]] ||
+  fail "bin/trixola is not a link to ../lib/trixola/trixola: '$(readlink "$link")'"
 if readelf -d "$program" | grep -E '\((RPATH|RUNPATH)\)'; then
   fail "the installed program keeps an RPATH"
 fi
