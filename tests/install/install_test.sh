@@ -48,7 +48,7 @@ expected=("lib/trixola/trixola|" "bin/trixola|"
   "share/icons/hicolor/scalable/apps/$app_id.svg|assets/icons/hicolor/scalable/apps/$app_id.svg"
   "share/man/man6/trixola.6.gz|$build/packaging/trixola.6.gz"
   "share/doc/trixola/changelog.gz|$build/packaging/changelog.gz"
-  "share/doc/trixola/copyright|$build/packaging/copyright")
+  "share/doc/trixola/copyright|debian/copyright")
 # The sounds must be the ones the build put beside the program.
 build_dir_of_program=$(dirname "$built_program")
 for s in "${sounds[@]}"; do expected+=("lib/trixola/$s.wav|$build_dir_of_program/$s.wav"); done
@@ -77,14 +77,10 @@ program="$prefix/lib/trixola/trixola"
 link="$prefix/bin/trixola"
 [[ -f "$program" && ! -L "$program" && -x "$program" ]] ||
   fail "lib/trixola/trixola is not an executable file"
-if [[ ! -L "$link" ]]; then
-  fail "bin/trixola is not a symbolic link"
-else
-  [[ $(readlink "$link") == ../lib/trixola/trixola ]] ||
-    fail "bin/trixola points to '$(readlink "$link")', not ../lib/trixola/trixola"
-  [[ $(readlink -f "$link") == "$real_prefix/lib/trixola/trixola" ]] ||
-    fail "bin/trixola resolves to '$(readlink -f "$link")'"
-fi
+# The link's text is checked: it need not resolve at the prefix where it was
+# installed only. (The checks below start the program through it.)
+[[ $(readlink "$link") == ../lib/trixola/trixola ]] ||
+  fail "bin/trixola is not a link to ../lib/trixola/trixola: '$(readlink "$link")'"
 if readelf -d "$program" | grep -E '\((RPATH|RUNPATH)\)'; then
   fail "the installed program keeps an RPATH"
 fi

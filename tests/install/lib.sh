@@ -40,38 +40,47 @@ check_answers() {
 # through PATH, as the desktop entry does, from a folder with no sounds in it,
 # and records every file-name system call, one file per thread (-ff) so no
 # call is split. The program loads its five sounds right after showing the
-# window: within 3 s each must have been opened, and only from the program's
-# folder.
+# window: within 60 s each must have been opened, only from the program's
+# folder, and the program must still be running then.
 check_sounds() {
-  local launchers=$1 folder=$2 line quoted path name rc lookups=0
+  local launchers=$1 folder=$2 line quoted path name tracer lookups=0 deadline=$((SECONDS + 60))
   local -A opened=()
   mkdir -p "$tmp/elsewhere" "$tmp/trace"
   rm -f "$tmp/trace"/t.*
   (cd "$tmp/elsewhere" && PATH="$launchers:$PATH" QT_QPA_PLATFORM=offscreen \
-    strace -ff -qq -xx -e trace=%file -o "$tmp/trace/t" timeout 3 trixola >"$tmp/run.log" 2>&1)
-  rc=$?
-  if ((rc != 124)); then
-    cat "$tmp/run.log"
-    fail "started from $launchers, the program ended after less than 3 s (status $rc)"
-  fi
-  while IFS= read -r line; do
-    # Lines read: syscall(..., "\x2f\x74...", ...) = result. Only names that
-    # end in ".wav" are decoded.
-    [[ "$line" == *'\x2e\x77\x61\x76"'* ]] || continue
-    quoted=${line#*\"}
-    path=$(printf '%b' "${quoted%%\"*}")
-    lookups=$((lookups + 1))
-    name=$(basename "$path" .wav)
-    if [[ " ${sounds[*]} " != *" $name "* || "$path" != "$folder/$name.wav" ]]; then
-      fail "the program looked up '$path', not a sound beside it: ${line%%(*}"
-    elif [[ "$line" == openat\(* && "${line##*= }" =~ ^[0-9]+$ ]]; then
-      opened[$name]=1
-    fi
-  done < <(cat "$tmp/trace"/t.*)
-  for name in "${sounds[@]}"; do
-    [[ -n "${opened[$name]:-}" ]] || fail "$name.wav was not opened from $folder within 3 s"
+    exec strace -ff -qq -xx -e trace=%file -o "$tmp/trace/t" timeout 90 trixola >"$tmp/run.log" 2>&1) &
+  tracer=$!
+  while :; do
+    lookups=0 opened=()
+    while IFS= read -r line; do
+      # Lines read: syscall(..., "\x2f\x74...", ...) = result. Only names that
+      # end in ".wav" are decoded.
+      [[ "$line" == *'\x2e\x77\x61\x76"'* && "$line" == *' = '* ]] || continue
+      quoted=${line#*\"}
+      path=$(printf '%b' "${quoted%%\"*}")
+      lookups=$((lookups + 1))
+      name=$(basename "$path" .wav)
+      if [[ " ${sounds[*]} " != *" $name "* || "$path" != "$folder/$name.wav" ]]; then
+        opened[bad]="the program looked up '$path', not a sound beside it: ${line%%(*}"
+      elif [[ "$line" == openat\(* && "${line##*= }" =~ ^[0-9]+$ ]]; then
+        opened[$name]=1
+      fi
+    done < <(cat "$tmp/trace"/t.* 2>/dev/null)
+    ((${#opened[@]} >= ${#sounds[@]} || SECONDS > deadline)) && break
+    kill -0 "$tracer" 2>/dev/null || break
+    sleep 0.2
   done
-  echo "sound file look-ups in 3 s: $lookups; opened from $folder: ${!opened[*]}"
+  if ! kill -0 "$tracer" 2>/dev/null; then
+    cat "$tmp/run.log"
+    fail "started from $launchers, the program ended before its sounds were loaded"
+  fi
+  kill $(pgrep -P "$tracer") 2>/dev/null # the timeout, which ends the program
+  wait "$tracer"
+  [[ -z "${opened[bad]:-}" ]] || fail "${opened[bad]}"
+  for name in "${sounds[@]}"; do
+    [[ -n "${opened[$name]:-}" ]] || fail "$name.wav was not opened from $folder within 60 s"
+  done
+  echo "sound file look-ups: $lookups; opened from $folder: ${!opened[*]}"
 }
 
 # finish <what>: the closing line and the exit status.
