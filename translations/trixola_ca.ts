@@ -304,7 +304,7 @@ i l&apos;ordinador respon en blau.</translation>
         <location filename="../ui/texts.h" line="84"/>
         <source>WELCOME TO TRIXOLA</source>
         <extracomment>Banner, shouted (in capitals where the language has them): 161 x 89 pixels in a 24-pixel font, three lines at most. TRIXOLA is the game&apos;s name.</extracomment>
-        <translation>JUGUEM A TRIXOLA</translation>
+        <translation>JUGUEM A&#xa0;TRIXOLA</translation>
     </message>
     <message>
         <location filename="../ui/texts.h" line="88"/>

@@ -10,6 +10,7 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QStyleOptionButton>
+#include <QTextLayout>
 #include <QUrl>
 #include <algorithm>
 #include <cmath>
@@ -94,8 +95,14 @@ int LevelWidening(const QRadioButton& easy, const QRadioButton& hard) {
     style.initFrom(&option);
     return option.style()->subElementRect(element, &style, &option).translated(option.pos());
   };
+  // As wide as the style draws it: laid out as one line, the way the
+  // painter shapes it (QFontMetricsF's sum of advances can come out less).
   const auto width = [](const QRadioButton& option) {
-    return int(std::ceil(QFontMetricsF(option.font()).horizontalAdvance(option.text())));
+    QTextLayout text(option.text(), option.font());
+    text.beginLayout();
+    text.createLine();
+    text.endLayout();
+    return int(std::ceil(text.lineAt(0).naturalTextWidth()));
   };
   const int easyRoom = place(hard, QStyle::SE_RadioButtonIndicator).left() - layout::kLevelTextGap -
                        place(easy, QStyle::SE_RadioButtonContents).left();
