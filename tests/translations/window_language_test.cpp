@@ -5,12 +5,16 @@
 #include <QApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <QFontDatabase>
+#include <QGlyphRun>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QTextLayout>
 #include <QTranslator>
 
+#include "fonts.h"
 #include "game_window.h"
 #include "language.h"
 #include "texts.h"
@@ -86,6 +90,15 @@ void WindowLanguageTest::desktopLanguage() {
   QTranslator translator;
   QCOMPARE(language::Load(translator), !expected.isEmpty());
   QCOMPARE(QFileInfo(translator.filePath()).fileName(), expected);
+  // Han characters drawn in the typeface of the catalogue's language, not
+  // in whichever fontconfig prefers for the C locale.
+  const QString han = qEnvironmentVariable("TRIXOLA_HAN_FONT");
+  if (han.isEmpty()) return;
+  QTextLayout layout(QStringLiteral("\u904A\u6232"), fonts::Regular());  // "game"
+  layout.beginLayout();
+  layout.createLine();
+  layout.endLayout();
+  QCOMPARE(layout.glyphRuns().value(0).rawFont().familyName(), han);
 }
 
 void WindowLanguageTest::englishStandsExactly() {
