@@ -285,13 +285,13 @@ the computer answers in blue.</source>
         <location filename="../ui/texts.h" line="74"/>
         <source>&amp;New Game</source>
         <extracomment>Button, 81 pixels wide. The letter after &amp; is its access key; it must differ from Exit&apos;s.</extracomment>
-        <translation>&amp;بازی جدید</translation>
+        <translation>با&amp;زی جدید</translation>
     </message>
     <message>
         <location filename="../ui/texts.h" line="76"/>
         <source>&amp;Exit</source>
         <extracomment>Button, 81 pixels wide. The letter after &amp; is its access key; it must differ from New Game&apos;s.</extracomment>
-        <translation>&amp;خروج</translation>
+        <translation>خر&amp;وج</translation>
     </message>
     <message>
         <location filename="../ui/texts.h" line="77"/>
