@@ -295,7 +295,7 @@ the computer answers in blue.</source>
         <location filename="../ui/texts.h" line="74"/>
         <source>&amp;New Game</source>
         <extracomment>Button, 81 pixels wide. The letter after &amp; is its access key; it must differ from Exit&apos;s.</extracomment>
-        <translation>&amp;لعبة جديدة</translation>
+        <translation>لعبة جديد&amp;ة</translation>
     </message>
     <message>
         <location filename="../ui/texts.h" line="76"/>

@@ -40,7 +40,10 @@ void AutoSizeLabel::Fit() {
     const int height =
         std::max(metrics.height(),
                  metrics.boundingRect(QRect(), Qt::AlignLeft | Qt::AlignTop, text()).height());
-    setGeometry(QRect(design_.topLeft(), QSize(metrics.horizontalAdvance(text()), height)));
+    const QMargins margins = contentsMargins();
+    setGeometry(QRect(design_.topLeft(),
+                      QSize(metrics.horizontalAdvance(text()) + margins.left() + margins.right(),
+                            height + margins.top() + margins.bottom())));
   }
 }
 

@@ -5,11 +5,20 @@
 #pragma once
 
 #include <QFont>
+#include <QLocale>
+
+#include "language.h"
 
 namespace trixola::fonts {
 
+// Han characters in the typeface for the catalogue's language, where there
+// is one (language::HanFamilies).
 inline QFont Regular() {
-  QFont font(QStringLiteral("Liberation Sans"));
+  static const QStringList families =
+      QStringList{QStringLiteral("Liberation Sans")} +
+      language::HanFamilies(language::CatalogueFor(QLocale::system().uiLanguages()));
+  QFont font(families.first());
+  font.setFamilies(families);
   font.setPixelSize(11);
   return font;
 }

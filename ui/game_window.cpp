@@ -12,6 +12,7 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QStyleOptionButton>
+#include <QTextLayout>
 #include <QUrl>
 #include <QWindow>
 #include <algorithm>
@@ -82,6 +83,19 @@ void DrawFrame(QPainter& painter, QRect rect, const QColor& colour) {
   painter.fillRect(rect.right(), rect.top(), 1, rect.height(), colour);
 }
 
+// How far the sound caption stands in from its place. Latin, Greek and
+// Cyrillic letters are Liberation Sans's own and stand clear of the switch
+// by their side bearing, as "On" does; the letters of other scripts come
+// from fallback fonts that ink up to their edge, and a right-to-left word's
+// last letter may reach past it.
+int SoundCaptionIndent() {
+  const QString captions = texts::SoundCaption(true) + texts::SoundCaption(false);
+  return std::any_of(captions.begin(), captions.end(),
+                     [](QChar c) { return c.script() > QChar::Script_Cyrillic; })
+             ? layout::kFallbackCaptionIndent
+             : 0;
+}
+
 // How many pixels wider than the design the level options must be for their
 // captions to stand clear: Easy's of Hard's indicator by a gap, Hard's
 // inside its own rectangle; but never so many that the sound caption, moved
@@ -97,8 +111,14 @@ int LevelWidening(const QRadioButton& easy, const QRadioButton& hard) {
     style.initFrom(&option);
     return option.style()->subElementRect(element, &style, &option).translated(option.pos());
   };
+  // As wide as the style draws it: laid out as one line, the way the
+  // painter shapes it (QFontMetricsF's sum of advances can come out less).
   const auto width = [](const QRadioButton& option) {
-    return int(std::ceil(QFontMetricsF(option.font()).horizontalAdvance(option.text())));
+    QTextLayout text(option.text(), option.font());
+    text.beginLayout();
+    text.createLine();
+    text.endLayout();
+    return int(std::ceil(text.lineAt(0).naturalTextWidth()));
   };
   const int easyRoom = place(hard, QStyle::SE_RadioButtonIndicator).left() - layout::kLevelTextGap -
                        place(easy, QStyle::SE_RadioButtonContents).left();
@@ -106,7 +126,8 @@ int LevelWidening(const QRadioButton& easy, const QRadioButton& hard) {
   const int widening = std::max(width(easy) - easyRoom, width(hard) - hardRoom);
   const QFontMetrics caption(fonts::Regular());
   const int captionWidth = std::max(caption.horizontalAdvance(texts::SoundCaption(true)),
-                                    caption.horizontalAdvance(texts::SoundCaption(false)));
+                                    caption.horizontalAdvance(texts::SoundCaption(false))) +
+                           SoundCaptionIndent();
   const int slack = layout::kNewGame.left() - layout::kSoundCaptionGap -
                     layout::kSoundCaption.left() - captionWidth;
   return std::clamp(widening, 0, std::max(0, slack / 2));
@@ -186,6 +207,7 @@ void GameWindow::CreateControls() {
   soundSwitch_->setAccessibleDescription(texts::kSoundDescription);
   soundCaption_ =
       MakeAutoSizeLabel(this, levels.soundCaption, fonts::Regular(), colours::kSoundCaption);
+  soundCaption_->setContentsMargins(SoundCaptionIndent(), 0, 0, 0);
 
   for (QPushButton** button : {&newGame_, &exit_}) {
     const bool newGame = button == &newGame_;

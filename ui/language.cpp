@@ -58,6 +58,18 @@ QString CatalogueFor(const QStringList& languages) {
   return {};
 }
 
+QStringList HanFamilies(const QString& catalogue) {
+  if (catalogue.isEmpty()) return {};
+  const QLocale locale(QFileInfo(catalogue).completeBaseName().mid(int(sizeof(kPrefix)) - 1));
+  const char* region = locale.language() == QLocale::Japanese                 ? "JP"
+                       : locale.language() == QLocale::Korean                 ? "KR"
+                       : locale.language() != QLocale::Chinese                ? nullptr
+                       : locale.script() == QLocale::TraditionalChineseScript ? "TC"
+                                                                              : "SC";
+  if (region == nullptr) return {};
+  return {QStringLiteral("Noto Sans CJK ") + QLatin1String(region)};
+}
+
 bool Load(QTranslator& translator) {
   const QString catalogue = CatalogueFor(QLocale::system().uiLanguages());
   return !catalogue.isEmpty() && translator.load(catalogue);

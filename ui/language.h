@@ -24,6 +24,13 @@ QString CatalogueFor(const QStringList& languages);
 // nothing opened, in English or when the game has no catalogue for them.
 bool Load(QTranslator& translator);
 
+// The typefaces that draw Han characters in the forms the catalogue's
+// language writes them: Chinese in traditional or simplified characters,
+// Japanese and Korean share the code points but not the glyphs. Fontconfig
+// would choose from the locale (LANG), which LANGUAGE alone leaves at C.
+// Empty for every other catalogue, and for none.
+QStringList HanFamilies(const QString& catalogue);
+
 // Every catalogue built into the program, e.g. ":/i18n/trixola_de.qm".
 QStringList Catalogues();
 

@@ -41,6 +41,8 @@ inline constexpr QRect kSoundCaption = Twips(3240, 3960, 210, 195);
 // caption before "New Game".
 inline constexpr int kLevelTextGap = 4;
 inline constexpr int kSoundCaptionGap = 8;
+// How far a sound caption in a fallback font stands in from its place.
+inline constexpr int kFallbackCaptionIndent = 2;
 inline constexpr QRect kNewGame = Twips(4680, 3720, 1215, 495);
 inline constexpr QRect kExit = Twips(6360, 3720, 1215, 495);
 inline constexpr QRect kCredit = Twips(120, 3720, 480, 480);

@@ -20,23 +20,12 @@ export DISPLAY=":$(head -n 1 "$display_file")"
 unset WAYLAND_DISPLAY QT_QPA_PLATFORM QT_SCALE_FACTOR LC_ALL LC_MESSAGES
 languages=(en)
 for ts in "$here"/../../translations/trixola_*.ts; do languages+=("$(basename "$ts" .ts | cut -d_ -f2-)"); done
-# start LANGUAGE: starts the game in that language and sets $game and
-# $window; false if no window shows within 10 s.
-start() {
-  LANGUAGE=$1 LANG=C.UTF-8 "$program" >/dev/null 2>&1 &
-  game=$! window=""
-  for _ in $(seq 200); do
-    window=$(xdotool search --pid "$game" --onlyvisible 2>/dev/null | head -n 1 || true)
-    [[ -n $window ]] && return 0
-    sleep 0.05
-  done
-  kill "$game" 2>/dev/null || true
-  wait "$game" 2>/dev/null || true
-  return 1
-}
 images=()
 for language in "${languages[@]}"; do
-  start "$language" || start "$language" || { echo "contact_sheet: no window in $language" >&2; exit 1; }
+  LANGUAGE=$language LANG=C.UTF-8 "$program" >/dev/null 2>&1 &
+  game=$!
+  window=$(timeout 10 xdotool search --sync --onlyvisible --pid "$game" | head -n 1) ||
+    { echo "contact_sheet: no window in $language" >&2; exit 1; }
   sleep 1.5  # the clock shows its first second
   import -window "$window" "$shots/$language.png"
   kill "$game" && wait "$game" 2>/dev/null || true

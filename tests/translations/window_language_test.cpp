@@ -3,14 +3,15 @@
 // window's captions read back; in English (and the C locale) the texts stand
 // exactly as the game has always shown them.
 #include <QApplication>
-#include <QFile>
 #include <QFileInfo>
+#include <QFontDatabase>
+#include <QGlyphRun>
 #include <QLabel>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QTest>
+#include <QTextLayout>
 #include <QTranslator>
 
+#include "fonts.h"
 #include "game_window.h"
 #include "language.h"
 #include "texts.h"
@@ -22,16 +23,6 @@ namespace {
 struct Silent : SoundPlayer {
   void Play(SoundEffect) override {}
 };
-
-// Every text the window shows: labels, buttons and options.
-QStringList Shown(const QWidget& window) {
-  QStringList shown;
-  for (const QLabel* label : window.findChildren<QLabel*>()) shown << label->text();
-  for (const QAbstractButton* button : window.findChildren<QAbstractButton*>()) {
-    if (!button->text().isEmpty()) shown << button->text();
-  }
-  return shown;
-}
 
 }  // namespace
 
@@ -60,13 +51,10 @@ void WindowLanguageTest::catalogueFor_data() {
   row("C.UTF-8", {"C.UTF-8"}, "");
   row("POSIX", {"POSIX"}, "");
   row("unknown, then French", {"eo", "fr-CA"}, "trixola_fr.qm");
-  // Portugal's catalogue once there is one, Brazil's until then.
-  const bool portugal = QFile::exists(":/i18n/trixola_pt_PT.qm");
-  row("Portuguese", {"pt-PT"}, portugal ? "trixola_pt_PT.qm" : "trixola_pt_BR.qm");
+  row("Portuguese", {"pt-PT"}, "trixola_pt_PT.qm");
   row("Brazilian", {"pt-BR"}, "trixola_pt_BR.qm");
   row("Chinese", {"zh-Hans-CN"}, "trixola_zh_CN.qm");
-  const bool traditional = QFile::exists(":/i18n/trixola_zh_TW.qm");
-  row("traditional Chinese", {"zh-Hant-TW", "zh-TW"}, traditional ? "trixola_zh_TW.qm" : "");
+  row("traditional Chinese", {"zh-Hant-TW", "zh-TW"}, "trixola_zh_TW.qm");
   row("Arabic of Egypt", {"ar-EG"}, "trixola_ar.qm");
   row("nothing", {}, "");
 }
@@ -86,43 +74,39 @@ void WindowLanguageTest::desktopLanguage() {
   QTranslator translator;
   QCOMPARE(language::Load(translator), !expected.isEmpty());
   QCOMPARE(QFileInfo(translator.filePath()).fileName(), expected);
+  // Han characters drawn in the typeface of the catalogue's language, not
+  // in whichever fontconfig prefers for the C locale.
+  const QString han = qEnvironmentVariable("TRIXOLA_HAN_FONT");
+  if (han.isEmpty()) return;
+  QTextLayout layout(QStringLiteral("\u904A\u6232"), fonts::Regular());  // "game"
+  layout.beginLayout();
+  layout.createLine();
+  layout.endLayout();
+  QCOMPARE(layout.glyphRuns().value(0).rawFont().familyName(), han);
 }
 
+// The window's own captions stand in the window test; these are the texts
+// it does not read.
 void WindowLanguageTest::englishStandsExactly() {
   QTranslator translator;
   if (language::Load(translator)) QSKIP("the desktop's language is not English");
-  Silent sound;
-  GameWindow window(sound);
-  const QStringList shown = Shown(window);
-  for (const char* text :
-       {"WELCOME TO TRIXOLA", "Computer", "You", "Easy", "Hard", "&New Game", "&Exit", "On"}) {
-    QVERIFY2(shown.contains(QString::fromLatin1(text)), text);
-  }
-  QCOMPARE(texts::Banner(Outcome::PlayerWon), "  YOU WON THE GAME");
-  QCOMPARE(texts::ClockCaption(1), "1 Seconds");
-  QCOMPARE(texts::ClockName(1), "Time: 1 Seconds");
-  QCOMPARE(texts::ScoreCaption(Outcome::Draw, 1), "Draw: 1");
   QCOMPARE(QString(texts::kSoundTip), "Sound On/Off");
   QCOMPARE(texts::ResultAnnouncement(Outcome::PlayerWon, 1, 0, 2),
            "YOU WON THE GAME. You 1, computer 0, draws 2.");
   QCOMPARE(texts::MoveAnnouncement(5, 1), "Cell 5: yours. Computer: cell 1.");
 }
 
+// The clock's caption as it ticks, and the result as a screen reader hears
+// it, in the catalogue's words.
 void WindowLanguageTest::window_data() {
   QTest::addColumn<QString>("catalogue");
-  QTest::addColumn<QStringList>("shown");  // shown embedded when right to left
   QTest::addColumn<QString>("clock");
-  QTest::addColumn<QString>("told");  // the result, as a screen reader hears it
-  QTest::newRow("German")
-      << "trixola_de.qm"
-      << QStringList{"LOS GEHT'S MIT TRIXOLA", "Computer", "Sie", "Leicht", "Schwer",
-                     "&Neues Spiel",           "&Beenden", "An"}
-      << "1 Sekunde"
-      << "REMIS. Sie 0, Computer 0, Remis 1.";
+  QTest::addColumn<QString>("told");
+  QTest::newRow("German") << "trixola_de.qm"
+                          << "1 Sekunde"
+                          << "REMIS. Sie 0, Computer 0, Remis 1.";
   QTest::newRow("Arabic") << "trixola_ar.qm"
-                          << QStringList{"مرحبًا بك في TRIXOLA", "الحاسوب", "أنت",  "سهل", "صعب",
-                                         "&لعبة جديدة",         "&اخرج",   "تشغيل"}
-                          << "1 ثانية"
+                          << "\u202B1 ثانية\u202C"
                           << "تعادل. أنت 0، الحاسوب 0، التعادلات 1.";
 }
 
@@ -132,25 +116,17 @@ void WindowLanguageTest::window() {
   QVERIFY(translator.load(":/i18n/" + catalogue));
   QCoreApplication::installTranslator(&translator);
   const auto removed = qScopeGuard([&] { QCoreApplication::removeTranslator(&translator); });
-
   Silent sound;
   GameWindow window(sound);
   window.show();
   QVERIFY(QTest::qWaitForWindowExposed(&window));
-  const auto embedded = [](const QString& text) {
-    return text.isRightToLeft() ? QStringLiteral("\u202B%1\u202C").arg(text) : text;
-  };
-  QFETCH(QStringList, shown);
-  const QStringList seen = Shown(window);
-  for (const QString& text : shown) {
-    QVERIFY2(seen.contains(embedded(text)), qPrintable(text + " not in " + seen.join(" | ")));
-  }
-  // The catalogue does not turn the window round.
-  QCOMPARE(window.layoutDirection(), Qt::LeftToRight);
-  QCOMPARE(QGuiApplication::layoutDirection(), Qt::LeftToRight);
-  QCOMPARE(window.windowTitle(), "Zembrik  TRIXOLA");
   QFETCH(QString, clock);
-  QTRY_VERIFY_WITH_TIMEOUT(Shown(window).contains(embedded(clock)), 1500);
+  const auto shows = [&] {
+    const auto labels = window.findChildren<QLabel*>();
+    return std::any_of(labels.begin(), labels.end(),
+                       [&](auto* label) { return label->text() == clock; });
+  };
+  QTRY_VERIFY_WITH_TIMEOUT(shows(), 1500);
   QTEST(texts::ResultAnnouncement(Outcome::Draw, 0, 0, 1), "told");
 }
 
