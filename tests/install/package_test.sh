@@ -11,9 +11,9 @@
 #     opens its five sounds from beside it, and passes the package's
 #     installed-package test (debian/tests) on the shared harness.
 #
-# Usage: package_test.sh <out> <version>
+# Usage: package_test.sh <out> <version> <python3 with pytest>
 set -uo pipefail
-out=$1 version=$2
+out=$1 version=$2 python=$3
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 
 if [[ -f "$out/skipped" ]]; then cat "$out/skipped"; exit 77; fi
@@ -59,7 +59,7 @@ hardening-check "${ignored[@]}" "$root/usr/lib/trixola/trixola" || fail "the pro
 check_answers "$root/usr/games/trixola" "$version"
 check_sounds "$root/usr/games" "$(cd "$root" && pwd -P)/usr/lib/trixola"
 # The installed-package test, on the shared harness's display and buses.
-(cd "$out/trixola" && PYTHONPATH="$(dirname "${BASH_SOURCE[0]}")/../harness" python3 -B -m pytest \
+(cd "$out/trixola" && PYTHONPATH="$(dirname "${BASH_SOURCE[0]}")/../harness" "$python" -B -m pytest \
   -p trixola_harness -p no:cacheprovider -p no:xvfb -q -rs "$(dirname "${BASH_SOURCE[0]}")/installed_match_test.py" \
   --program="$root/usr/games/trixola")
 case $? in
