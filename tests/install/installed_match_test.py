@@ -8,4 +8,5 @@ import subprocess
 def test_installed_package_plays_a_match(program, folder, accessibility_bus):
     played = subprocess.run(["debian/tests/play-match"], env=dict(folder.env, TRIXOLA_PROGRAM=program),
                             capture_output=True, text=True, timeout=150)
+    print(played.stdout)
     assert played.returncode == 0, played.stdout + played.stderr
