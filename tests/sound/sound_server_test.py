@@ -100,6 +100,8 @@ def test_effects_through_a_real_server(sound_server, processes, program):
     recording = server.record("one")
     timeline = probe.run(MATCH)
     check(recording.stop(), timeline, own)
+    # Silent again: the player's stream is corked, so nothing runs for it.
+    wait_for("the stream to be corked", lambda: "Corked: no" not in server.pactl("list", "sink-inputs"), 3)
 
     server.set_default("two")  # the next effect sounds on the new default output
     recording = server.record("two")
