@@ -11,7 +11,7 @@
 # samples arrives; a sample's time is the earliest that its chunk's arrivals
 # allow (the lower envelope of arrival minus position), so the figure is
 # when the server let the sample out, not when parec got round to it.
-import os, statistics, subprocess, sys, threading, time
+import os, random, socket, statistics, struct, subprocess, sys, threading, time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tests", "harness"))
 import trixola_harness as h  # noqa: E402
@@ -60,14 +60,23 @@ class Display(h.Piece):
     tools = ["Xvfb", "xdotool"]
 
     def start(self):
-        read, write = os.pipe()
-        self.processes.start(["Xvfb", "-displayfd", str(write), "-nolisten", "tcp", "-screen", "0",
-                              "1024x768x24"], "xvfb", self.env, pass_fds=(write,))
-        os.close(write)
-        with os.fdopen(read) as reply: number = reply.readline().strip()
-        if not number: raise h.Skip("Xvfb gave no display")
-        self.env.update(DISPLAY=":" + number)
-        self.env.pop("XAUTHORITY", None)
+        # Another program may have the same display number (in another
+        # mount namespace): the display's socket must be answered by this
+        # very server.
+        for number in random.sample(range(100, 1000), 5):
+            server = self.processes.start(["Xvfb", f":{number}", "-nolisten", "tcp", "-screen", "0",
+                                           "1024x768x24"], "xvfb", self.env)
+            def answered():
+                with socket.socket(socket.AF_UNIX) as probe:
+                    try: probe.connect(f"\0/tmp/.X11-unix/X{number}")
+                    except OSError: return server.poll() is not None and "ended"
+                    pid = struct.unpack("3i", probe.getsockopt(socket.SOL_SOCKET, socket.SO_PEERCRED, 12))[0]
+                    return "ours" if pid == server.pid else "other"
+            if h.wait_for("Xvfb", answered) == "ours":
+                self.env.pop("XAUTHORITY", None)
+                return self.env.update(DISPLAY=f":{number}")
+            server.kill(), server.wait()
+        raise h.Skip("Xvfb gave no display of its own")
 
 
 def xdotool(env, *words): h.run(env, "xdotool", *map(str, words))
@@ -88,9 +97,11 @@ def measure(kind, program, clicks):
         name = server.pactl("info").split("Server Name: ")[1].splitlines()[0]
         recorder = Recorder(processes, env, "out")
         processes.start([program], "game", dict(env, QT_QPA_PLATFORM="xcb"))
-        window = h.wait_for("the game's window", lambda: subprocess.run(
-            ["xdotool", "search", "--onlyvisible", "--name", f"^{TITLE}$"], env=env,
-            capture_output=True, text=True).stdout.split())[0]
+        try:
+            window = h.wait_for("the game's window", lambda: subprocess.run(
+                ["xdotool", "search", "--onlyvisible", "--name", f"^{TITLE}$"], env=env,
+                capture_output=True, text=True).stdout.split(), 30)[0]
+        except h.Fault as fault: raise h.Fault(f"{fault}: {processes.log('game')[-500:]}") from None
         wav = os.path.join(os.path.dirname(program), "click.wav")
         game, reference = [], []
         for round_ in range(clicks + 1):  # the first one only wakes things up

@@ -13,11 +13,12 @@
 // corked while silent, so that neither the game nor the server does
 // anything for it then. An effect is one exchange with the server: cork,
 // flush (which drops the effect still playing), the samples, and, only once
-// the server has answered the flush, uncork and drain; the drain's answer
-// corks the stream again. Waiting for that answer costs a round trip (well
-// under a millisecond) and is what keeps a hung server from playing late:
-// whatever was sent before it hung is still corked when it wakes, and is
-// uncorked only if it was asked for less than kStale ago.
+// the server has answered the flush, uncork; a timer corks the stream again
+// once the effect has been played (its length and a margin later: PipeWire
+// 0.3.65 answered a drain before the last 20 ms had sounded). Waiting for that answer costs a round
+// trip (well under a millisecond) and is what keeps a hung server from playing late: whatever was
+// sent before it hung is still corked when it wakes, and is uncorked only if it was asked for less
+// than kStale ago.
 //
 // Only one exchange at a time waits for the server. An effect asked for
 // meanwhile waits in its place, only the latest, so a server that wakes
@@ -27,6 +28,7 @@
 #include <pulse/context.h>
 #include <pulse/error.h>
 #include <pulse/proplist.h>
+#include <pulse/rtclock.h>
 #include <pulse/stream.h>
 #include <pulse/thread-mainloop.h>
 #include <pulse/timeval.h>
@@ -65,6 +67,10 @@ constexpr std::chrono::milliseconds kStale{1000};
 // runs its graph at about a quarter.
 constexpr pa_usec_t kTargetLatency = 10 * PA_USEC_PER_MSEC;
 
+// The stream is corked this long after an effect should have ended: the
+// server's latency, and a margin.
+constexpr pa_usec_t kCorkMargin = 100 * PA_USEC_PER_MSEC;
+
 // Handed over at once, before the stream plays: every effect of the game
 // (100 KiB at most); a longer file's rest goes as the server asks for it.
 constexpr std::size_t kFirstWrite = 1024 * 1024;
@@ -97,7 +103,9 @@ constexpr std::size_t kFirstWrite = 1024 * 1024;
   X(pa_stream_write)               \
   X(pa_stream_cork)                \
   X(pa_stream_flush)               \
-  X(pa_stream_drain)               \
+  X(pa_context_rttime_new)         \
+  X(pa_context_rttime_restart)     \
+  X(pa_rtclock_now)                \
   X(pa_stream_disconnect)          \
   X(pa_stream_unref)               \
   X(pa_stream_get_state)           \
@@ -201,7 +209,8 @@ class PulseSoundPlayer : public GameSoundPlayer {
   static void OnStreamState(pa_stream* stream, void* self);
   static void OnWritable(pa_stream* stream, std::size_t bytes, void* self);
   static void OnFlushed(pa_stream* stream, int success, void* self);
-  static void OnDrained(pa_stream* stream, int success, void* self);
+  static void OnPlayed(pa_mainloop_api* api, pa_time_event* event, const struct timeval* tv,
+                       void* self);
 
   const QString folder_;
   bool started_ = false;
@@ -223,6 +232,9 @@ class PulseSoundPlayer : public GameSoundPlayer {
   std::optional<Wanted> sent_;
   std::size_t written_ = 0;
   bool awaiting_ = false;
+  // Corks the stream once the latest effect has been played; made with the
+  // context, and let go with it.
+  pa_time_event* played_ = nullptr;
 };
 
 PulseSoundPlayer::~PulseSoundPlayer() {
@@ -354,6 +366,10 @@ void PulseSoundPlayer::Connect() {
 
 void PulseSoundPlayer::DropContext() {
   if (context_ == nullptr) return;
+  if (played_ != nullptr) {
+    pa_->pa_threaded_mainloop_get_api(mainloop_)->time_free(played_);
+    played_ = nullptr;
+  }
   pa_->pa_context_set_state_callback(context_, nullptr, nullptr);
   pa_->pa_context_disconnect(context_);
   pa_->pa_context_unref(context_);
@@ -447,8 +463,14 @@ void PulseSoundPlayer::OnFlushed(pa_stream* stream, int success, void* self) {
   if (success != 0 && player->sent_ && !player->wanted_ &&
       Clock::now() - player->sent_->asked < kStale) {
     player->Cork(false);
-    if (pa_operation* drain = pa.pa_stream_drain(stream, &OnDrained, self)) {
-      pa.pa_operation_unref(drain);
+    const double seconds =
+        player->waves_[static_cast<std::size_t>(player->sent_->effect)]->Seconds();
+    const pa_usec_t end = pa.pa_rtclock_now() + kCorkMargin +
+                          static_cast<pa_usec_t>(seconds * static_cast<double>(PA_USEC_PER_SEC));
+    if (player->played_ == nullptr) {
+      player->played_ = pa.pa_context_rttime_new(player->context_, end, &OnPlayed, self);
+    } else {
+      pa.pa_context_rttime_restart(player->context_, player->played_, end);
     }
   } else {
     // A newer effect, or none: what was sent stays corked, and the next
@@ -457,12 +479,15 @@ void PulseSoundPlayer::OnFlushed(pa_stream* stream, int success, void* self) {
   }
 }
 
-void PulseSoundPlayer::OnDrained(pa_stream* stream, int success, void* self) {
-  // The server answers only the latest drain; one that failed (flushed
-  // before it ended, or timed out) changes nothing. An answer that crosses
-  // a newer exchange on its way comes before that exchange's uncork.
+void PulseSoundPlayer::OnPlayed(pa_mainloop_api* /*api*/, pa_time_event* /*event*/,
+                                const struct timeval* /*tv*/, void* self) {
+  // Restarted by every uncork, so this is the latest effect's end. A newer
+  // exchange under way has corked the stream itself.
   auto* player = static_cast<PulseSoundPlayer*>(self);
-  if (stream == player->stream_ && success != 0) player->Cork(true);
+  if (player->stream_ != nullptr && !player->awaiting_ &&
+      player->pa_->pa_stream_get_state(player->stream_) == PA_STREAM_READY) {
+    player->Cork(true);
+  }
 }
 
 void PulseSoundPlayer::OnContextState(pa_context* context, void* self) {
