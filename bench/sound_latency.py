@@ -64,7 +64,7 @@ class Display(h.Piece):
         # mount namespace): the display's socket must be answered by this
         # very server.
         for number in random.sample(range(100, 1000), 5):
-            server = self.processes.start(["Xvfb", f":{number}", "-nolisten", "tcp", "-screen", "0",
+            server = self.processes.start(["Xvfb", f":{number}", "-noreset", "-nolisten", "tcp", "-screen", "0",
                                            "1024x768x24"], "xvfb", self.env)
             def answered():
                 with socket.socket(socket.AF_UNIX) as probe:
