@@ -14,11 +14,11 @@
 // anything for it then. An effect is one exchange with the server: cork,
 // flush (which drops the effect still playing), the samples, and, only once
 // the server has answered the flush, uncork; a timer corks the stream again
-// once the effect has been played (its length and a margin later: PipeWire
-// 0.3.65 answered a drain before the last 20 ms had sounded). Waiting for that answer costs a round
-// trip (well under a millisecond) and is what keeps a hung server from playing late: whatever was
-// sent before it hung is still corked when it wakes, and is uncorked only if it was asked for less
-// than kStale ago.
+// once the effect has been played (its length and kCorkMargin later: PipeWire
+// 0.3.65 answered a drain before the end of a click had sounded). Waiting for that answer costs a
+// round trip (well under a millisecond) and is what keeps a hung server from playing late: whatever
+// was sent before it hung is still corked when it wakes, and is uncorked only if it was asked for
+// less than kStale ago.
 //
 // Only one exchange at a time waits for the server. An effect asked for
 // meanwhile waits in its place, only the latest, so a server that wakes
@@ -67,9 +67,10 @@ constexpr std::chrono::milliseconds kStale{1000};
 // runs its graph at about a quarter.
 constexpr pa_usec_t kTargetLatency = 10 * PA_USEC_PER_MSEC;
 
-// The stream is corked this long after an effect should have ended: the
-// server's latency, and a margin.
-constexpr pa_usec_t kCorkMargin = 100 * PA_USEC_PER_MSEC;
+// The stream is corked this long after an effect should have ended, had it
+// started at once: the server's latency, which a busy machine stretches to
+// a few hundred milliseconds now and then, and a margin.
+constexpr pa_usec_t kCorkMargin = 500 * PA_USEC_PER_MSEC;
 
 // Handed over at once, before the stream plays: every effect of the game
 // (100 KiB at most); a longer file's rest goes as the server asks for it.

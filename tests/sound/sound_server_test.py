@@ -8,21 +8,20 @@ from trixola_harness import Fault, wait_for
 
 LOUD, RATE = 1000, 44100
 WHOLE = (0.95, 1.10)  # PipeWire resamples to 48 kHz: counts move a few per cent
-LEAD = 0.1  # a stretch starts this much before its entry: the latency varies under load
+LEAD = 0.15  # a stretch starts this much before its entry: the latency varies under load
 SLOW_PLAY = 0.05  # Play returns at once, whatever the server does
 
 # (command, what is heard, seconds to the next row). "effect~": cut short by
 # the next row; "-": silence; a row without a command is a stretch in which
 # nothing is asked for (the sound switched off).
-MATCH = [(None, "-", 0.3),  # the new recording settles in (PipeWire)
-         ("play click", "click", 0.5),
+MATCH = [         ("play click", "click", 0.5),
          ("play click youwon", "youwon", 1.4),  # the move that ends a match
-         ("play level", "level", 0.6),
+         ("play level", "level", 0.8),
          (None, "-", 0.6),
          ("play compwon", "compwon", 1.5),
          ("play draw", "draw", 1.0),
-         ("play youwon", "youwon~", 0.3),
-         ("play level", "level", 0.6),
+         ("play youwon", "youwon~", 0.5),
+         ("play level", "level", 0.8),
          ("key 5", "click", 0.5), ("key 6", "click", 0.5), ("key 9", "compwon", 1.5)]  # the window
 # While the server hangs: five matches at Easy lost in 5, 6, 9, a click and a
 # result in the last turn of each, then no effect for 1.2 s before the wake;
@@ -32,6 +31,14 @@ AFTER_WAKE = [("play click", "click", 0.3), ("play level", "level", 0.6)]
 
 
 def loud(samples): return sum(abs(s) > LOUD for s in samples)
+
+
+# Records the sink once samples come: PipeWire starts the monitor's stream
+# some time after parec is connected.
+def record(server, sink):
+    recording = server.record(sink)
+    wait_for(f"samples from {sink}", lambda: os.path.getsize(recording.path) >= RATE * 2 // 10)
+    return recording
 
 
 class Probe:
@@ -104,18 +111,18 @@ def test_effects_through_a_real_server(sound_server, processes, program):
     probe.run([("play click", "click", 0)])
     wait_for("the player's stream, corked", corked)
 
-    recording = server.record("one")
+    recording = record(server, "one")
     timeline = probe.run(MATCH)
     check(recording.stop(), timeline, own)
     # Silent again: the player's stream is corked, so nothing runs for it.
     wait_for("the stream to be corked", corked, 3)
 
     server.set_default("two")  # the next effect sounds on the new default output
-    recording = server.record("two")
+    recording = record(server, "two")
     timeline = probe.run([("play click", "click", 0.6)])
     check(recording.stop(), timeline, own)
 
-    recording = server.record("two")  # from before the hang: nothing may sound late
+    recording = record(server, "two")  # from before the hang: nothing may sound late
     server.hang()
     probe.run(HUNG)
     time.sleep(1.2)
@@ -129,6 +136,6 @@ def test_effects_through_a_real_server(sound_server, processes, program):
     server.start()
     for sink in ("one", "two"): server.add_null_sink(sink)
     server.set_default("one")
-    recording = server.record("one")
+    recording = record(server, "one")
     timeline = probe.run([("play youwon", "youwon", 1.3)])
     check(recording.stop(), timeline, own)
