@@ -70,7 +70,7 @@ constexpr pa_usec_t kTargetLatency = 10 * PA_USEC_PER_MSEC;
 // The stream is corked this long after an effect should have ended, had it
 // started at once: the server's latency, which a busy machine stretches to
 // a few hundred milliseconds now and then, and a margin.
-constexpr pa_usec_t kCorkMargin = 500 * PA_USEC_PER_MSEC;
+constexpr pa_usec_t kCorkMargin = 250 * PA_USEC_PER_MSEC;
 
 // Handed over at once, before the stream plays: every effect of the game
 // (100 KiB at most); a longer file's rest goes as the server asks for it.
