@@ -140,31 +140,31 @@ struct PulseLibrary {
   }
 };
 
-pa_sample_spec SampleSpec(const Wave& wave) {
-  pa_sample_spec spec{};
+pa_sample_spec StreamFormat(const Wave& wave) {
+  pa_sample_spec format{};
   switch (wave.encoding) {
     case Wave::Encoding::U8:
-      spec.format = PA_SAMPLE_U8;
+      format.format = PA_SAMPLE_U8;
       break;
     case Wave::Encoding::S16LE:
-      spec.format = PA_SAMPLE_S16LE;
+      format.format = PA_SAMPLE_S16LE;
       break;
     case Wave::Encoding::S24LE:
-      spec.format = PA_SAMPLE_S24LE;
+      format.format = PA_SAMPLE_S24LE;
       break;
     case Wave::Encoding::S32LE:
-      spec.format = PA_SAMPLE_S32LE;
+      format.format = PA_SAMPLE_S32LE;
       break;
     case Wave::Encoding::F32LE:
-      spec.format = PA_SAMPLE_FLOAT32LE;
+      format.format = PA_SAMPLE_FLOAT32LE;
       break;
   }
-  spec.rate = wave.rate;
-  spec.channels = wave.channels;
-  return spec;
+  format.rate = wave.rate;
+  format.channels = wave.channels;
+  return format;
 }
 
-bool SameSpec(const pa_sample_spec& a, const pa_sample_spec& b) {
+bool SameFormat(const pa_sample_spec& a, const pa_sample_spec& b) {
   return a.format == b.format && a.rate == b.rate && a.channels == b.channels;
 }
 
@@ -195,7 +195,7 @@ class PulseSoundPlayer : public GameSoundPlayer {
   void ServeSoon();
   void Connect();
   void DropContext();
-  void OpenStream(const pa_sample_spec& spec);
+  void OpenStream(const pa_sample_spec& format);
   void DropStream();
   // Cork, flush, the samples; the flush's answer uncorks (OnFlushed).
   void Send(const Wanted& wanted);
@@ -227,7 +227,7 @@ class PulseSoundPlayer : public GameSoundPlayer {
   Clock::time_point next_try_;
   pa_context* context_ = nullptr;
   pa_stream* stream_ = nullptr;
-  pa_sample_spec spec_{};
+  pa_sample_spec format_{};
   // The exchange sent last: its effect, how much of it is handed over, and
   // whether the server has yet to answer its flush.
   std::optional<Wanted> sent_;
@@ -326,15 +326,15 @@ void PulseSoundPlayer::Serve() {
     return;
   }
   if (state != PA_CONTEXT_READY || !wanted_) return;  // OnContextState comes back
-  const pa_sample_spec spec = SampleSpec(*waves_[static_cast<std::size_t>(wanted_->effect)]);
+  const pa_sample_spec format = StreamFormat(*waves_[static_cast<std::size_t>(wanted_->effect)]);
   // Another format (none of the game's own files): another stream, once
   // the server has answered the one there is.
-  if (stream_ != nullptr && !SameSpec(spec, spec_) && !awaiting_ &&
+  if (stream_ != nullptr && !SameFormat(format, format_) && !awaiting_ &&
       pa_->pa_stream_get_state(stream_) == PA_STREAM_READY) {
     DropStream();
   }
   if (stream_ == nullptr) {
-    OpenStream(spec);
+    OpenStream(format);
     return;  // OnStreamState comes back once the server has made it
   }
   // A stream the server has not made yet, or an exchange it has not
@@ -377,22 +377,22 @@ void PulseSoundPlayer::DropContext() {
   context_ = nullptr;
 }
 
-void PulseSoundPlayer::OpenStream(const pa_sample_spec& spec) {
+void PulseSoundPlayer::OpenStream(const pa_sample_spec& format) {
   pa_proplist* properties = pa_->pa_proplist_new();
   pa_->pa_proplist_sets(properties, PA_PROP_MEDIA_ROLE, "game");
   pa_->pa_proplist_sets(properties, PA_PROP_MEDIA_NAME, "Trixola effects");
   stream_ =
-      pa_->pa_stream_new_with_proplist(context_, "Trixola effects", &spec, nullptr, properties);
+      pa_->pa_stream_new_with_proplist(context_, "Trixola effects", &format, nullptr, properties);
   pa_->pa_proplist_free(properties);
   if (stream_ == nullptr) return;
-  spec_ = spec;
+  format_ = format;
   pa_->pa_stream_set_state_callback(stream_, &OnStreamState, this);
   pa_->pa_stream_set_write_callback(stream_, &OnWritable, this);
   // Starts as soon as it is uncorked (no pre-buffer: the samples are
   // there by then), with the server's buffer as short as kTargetLatency.
   pa_buffer_attr attributes{};
   attributes.maxlength = static_cast<std::uint32_t>(-1);
-  attributes.tlength = static_cast<std::uint32_t>(pa_->pa_usec_to_bytes(kTargetLatency, &spec));
+  attributes.tlength = static_cast<std::uint32_t>(pa_->pa_usec_to_bytes(kTargetLatency, &format));
   attributes.prebuf = 0;
   attributes.minreq = static_cast<std::uint32_t>(-1);
   attributes.fragsize = static_cast<std::uint32_t>(-1);
