@@ -5,29 +5,33 @@
 // first frame, so that neither it nor the two dozen libraries it brings
 // (libsndfile and its codecs among them) are loaded before the window is
 // up. The five files are checked at the same time; their samples are read
-// only while an effect plays, straight into the memory shared with the
-// server, so the game holds no copy of them.
+// only while an effect is handed over, straight into the memory shared with
+// the server, so the game holds no copy of them.
 //
-// Each effect is a playback stream of its own: the samples are written
-// whole, the stream is drained (which also starts a sound shorter than the
-// server's pre-buffer) and only then disconnected. A newer effect
-// disconnects the stream still playing, which the server stops at once.
-// The context runs on libpulse's own thread; the window's thread only takes
-// its lock for as long as it takes to queue a request.
+// One playback stream carries every effect: opening a stream costs the
+// server 15 to 30 ms on PipeWire, more than a click may wait. The stream is
+// corked while silent, so that neither the game nor the server does
+// anything for it then. An effect is one exchange with the server: cork,
+// flush (which drops the effect still playing), the samples, and, only once
+// the server has answered the flush, uncork; a timer corks the stream again
+// once the effect has been played (its length and kCorkMargin later: PipeWire
+// 0.3.65 answered a drain before the end of a click had sounded). Waiting for that answer costs a
+// round trip (well under a millisecond) and is what keeps a hung server from playing late: whatever
+// was sent before it hung is still corked when it wakes, and is uncorked only if it was asked for
+// less than kStale ago.
 //
-// A server that hangs (stopped, swapped out) answers nothing until it wakes,
-// while the window goes on asking for effects. Only one stream at a time
-// waits for the server to create it; a newer effect waits in its place, and
-// only the latest. When the server wakes it has one stream to create, not
-// one for every click of the hang, so the first effect asked for after the
-// wake starts after one answer. An effect the server could not start within
-// kStale of being asked for is dropped rather than heard late.
+// Only one exchange at a time waits for the server. An effect asked for
+// meanwhile waits in its place, only the latest, so a server that wakes
+// after a hang has at most one effect to start. The exchanges run on
+// libpulse's thread; Play only notes the effect and wakes that thread.
 #include <dlfcn.h>
 #include <pulse/context.h>
 #include <pulse/error.h>
 #include <pulse/proplist.h>
+#include <pulse/rtclock.h>
 #include <pulse/stream.h>
 #include <pulse/thread-mainloop.h>
+#include <pulse/timeval.h>
 
 #include <QApplication>
 #include <QByteArray>
@@ -36,7 +40,6 @@
 #include <QFile>
 #include <algorithm>
 #include <array>
-#include <atomic>
 #include <optional>
 #include <utility>
 
@@ -58,6 +61,20 @@ constexpr std::chrono::milliseconds kRetryInterval{1000};
 // of what the player just did: it is dropped. A server that answers takes
 // 30 ms at most here to create a stream (PipeWire), 100 ms to connect.
 constexpr std::chrono::milliseconds kStale{1000};
+
+// The server's buffer for the stream, past what is playing: the latency a
+// new effect meets. PulseAudio asks its output for half of it, PipeWire
+// runs its graph at about a quarter.
+constexpr pa_usec_t kTargetLatency = 10 * PA_USEC_PER_MSEC;
+
+// The stream is corked this long after an effect should have ended, had it
+// started at once: the server's latency, which a busy machine stretches to
+// a few hundred milliseconds now and then, and a margin.
+constexpr pa_usec_t kCorkMargin = 250 * PA_USEC_PER_MSEC;
+
+// Handed over at once, before the stream plays: every effect of the game
+// (100 KiB at most); a longer file's rest goes as the server asks for it.
+constexpr std::size_t kFirstWrite = 1024 * 1024;
 
 // The libpulse functions the player calls, looked up after dlopen.
 #define TRIXOLA_PULSE_FUNCTIONS(X) \
@@ -85,10 +102,15 @@ constexpr std::chrono::milliseconds kStale{1000};
   X(pa_stream_begin_write)         \
   X(pa_stream_cancel_write)        \
   X(pa_stream_write)               \
-  X(pa_stream_drain)               \
+  X(pa_stream_cork)                \
+  X(pa_stream_flush)               \
+  X(pa_context_rttime_new)         \
+  X(pa_context_rttime_restart)     \
+  X(pa_rtclock_now)                \
   X(pa_stream_disconnect)          \
   X(pa_stream_unref)               \
   X(pa_stream_get_state)           \
+  X(pa_usec_to_bytes)              \
   X(pa_operation_unref)            \
   X(pa_mainloop_api_once)
 
@@ -118,20 +140,32 @@ struct PulseLibrary {
   }
 };
 
-pa_sample_format_t SampleFormat(Wave::Encoding encoding) {
-  switch (encoding) {
+pa_sample_spec StreamFormat(const Wave& wave) {
+  pa_sample_spec format{};
+  switch (wave.encoding) {
     case Wave::Encoding::U8:
-      return PA_SAMPLE_U8;
+      format.format = PA_SAMPLE_U8;
+      break;
     case Wave::Encoding::S16LE:
-      return PA_SAMPLE_S16LE;
+      format.format = PA_SAMPLE_S16LE;
+      break;
     case Wave::Encoding::S24LE:
-      return PA_SAMPLE_S24LE;
+      format.format = PA_SAMPLE_S24LE;
+      break;
     case Wave::Encoding::S32LE:
-      return PA_SAMPLE_S32LE;
+      format.format = PA_SAMPLE_S32LE;
+      break;
     case Wave::Encoding::F32LE:
-      return PA_SAMPLE_FLOAT32LE;
+      format.format = PA_SAMPLE_FLOAT32LE;
+      break;
   }
-  return PA_SAMPLE_S16LE;
+  format.rate = wave.rate;
+  format.channels = wave.channels;
+  return format;
+}
+
+bool SameFormat(const pa_sample_spec& a, const pa_sample_spec& b) {
+  return a.format == b.format && a.rate == b.rate && a.channels == b.channels;
 }
 
 class PulseSoundPlayer : public GameSoundPlayer {
@@ -146,36 +180,38 @@ class PulseSoundPlayer : public GameSoundPlayer {
   bool Loaded(SoundEffect effect) const override {
     return waves_[static_cast<std::size_t>(effect)].has_value();
   }
-  Clock::time_point HandedOver() const override {
-    return Clock::time_point(Clock::duration(handed_over_.load()));
-  }
 
  private:
-  // Everything below runs with the mainloop's lock held.
-  // Connect on libpulse's thread: making a context reads the client
-  // configuration and tries the places a server may be, milliseconds the
-  // window's thread does not wait for.
-  void ConnectSoon();
-  static void OnConnectNow(pa_mainloop_api* api, void* self);
+  struct Wanted {
+    SoundEffect effect;
+    Clock::time_point asked;
+  };
+
+  // Everything below runs on libpulse's thread, or with its lock held.
+  // Brings the effect waiting in wanted_ as far as the server allows now:
+  // connects, opens the stream, or starts an exchange.
+  void Serve();
+  static void OnServe(pa_mainloop_api* api, void* self);
+  void ServeSoon();
   void Connect();
   void DropContext();
-  // Starts the effect waiting in pending_, if the server can take it now.
-  void PlayPending();
-  void StartStream(SoundEffect effect, Clock::time_point asked);
-  void StopStream();
-  // A stream failed: after libpulse's 30 s wait for a hung server, the
-  // server may still create it once it wakes, where it would stay open for
-  // as long as this connection. So a timed-out stream takes the connection
-  // with it, and the player connects again.
-  void OnStreamFailed();
-  void Write(pa_stream* stream, std::size_t bytes);
+  void OpenStream(const pa_sample_spec& format);
+  void DropStream();
+  // Cork, flush, the samples; the flush's answer uncorks (OnFlushed).
+  void Send(const Wanted& wanted);
+  // Hands over up to `bytes` more of the effect's samples.
+  void Write(std::size_t bytes);
+  void Cork(bool cork);
 
   static void OnContextState(pa_context* context, void* self);
+  // A stream that timed out (libpulse waits 30 s for a hung server) takes
+  // the connection with it: the server may still create it once it wakes,
+  // where it would stay open, unused, for as long as the connection.
   static void OnStreamState(pa_stream* stream, void* self);
-  // A stream replaced before the server had created it.
-  static void OnLeftStreamState(pa_stream* stream, void* self);
   static void OnWritable(pa_stream* stream, std::size_t bytes, void* self);
-  static void OnDrained(pa_stream* stream, int success, void* self);
+  static void OnFlushed(pa_stream* stream, int success, void* self);
+  static void OnPlayed(pa_mainloop_api* api, pa_time_event* event, const struct timeval* tv,
+                       void* self);
 
   const QString folder_;
   bool started_ = false;
@@ -184,34 +220,28 @@ class PulseSoundPlayer : public GameSoundPlayer {
   pa_threaded_mainloop* mainloop_ = nullptr;
 
   // Guarded by the mainloop's lock.
-  pa_context* context_ = nullptr;
-  // The effect asked for while the context connects, or while the server
-  // has not yet answered an earlier stream; played once it has, unless it
-  // is stale by then.
-  struct Wanted {
-    SoundEffect effect;
-    Clock::time_point asked;
-  };
-  std::optional<Wanted> pending_;
-  bool connect_soon_ = false;
+  std::optional<Wanted> wanted_;  // asked for, not yet sent to the server
+  bool serve_soon_ = false;
+  // A stream timed out: the connection goes too, and is made again.
+  bool reconnect_ = false;
   Clock::time_point next_try_;
+  pa_context* context_ = nullptr;
   pa_stream* stream_ = nullptr;
-  // When the effect of stream_ was asked for.
-  Clock::time_point asked_;
-  // A stream let go before the server had created it; at most one.
-  pa_stream* unanswered_ = nullptr;
-  const Wave* playing_ = nullptr;
+  pa_sample_spec format_{};
+  // The exchange sent last: its effect, how much of it is handed over, and
+  // whether the server has yet to answer its flush.
+  std::optional<Wanted> sent_;
   std::size_t written_ = 0;
-  bool draining_ = false;
-
-  std::atomic<Clock::rep> handed_over_{0};
+  bool awaiting_ = false;
+  // Corks the stream once the latest effect has been played; made with the
+  // context, and let go with it.
+  pa_time_event* played_ = nullptr;
 };
 
 PulseSoundPlayer::~PulseSoundPlayer() {
   if (mainloop_ == nullptr) return;
   pa_->pa_threaded_mainloop_lock(mainloop_);
-  pending_.reset();
-  StopStream();
+  DropStream();
   DropContext();
   pa_->pa_threaded_mainloop_unlock(mainloop_);
   pa_->pa_threaded_mainloop_stop(mainloop_);
@@ -235,58 +265,86 @@ void PulseSoundPlayer::Start() {
     return;
   }
   pa_->pa_threaded_mainloop_lock(mainloop_);
-  ConnectSoon();
+  // Connects now, on libpulse's thread: making a context reads the client
+  // configuration and tries the places a server may be.
+  next_try_ = Clock::now();
+  ServeSoon();
   pa_->pa_threaded_mainloop_unlock(mainloop_);
 }
 
 void PulseSoundPlayer::Play(SoundEffect effect) {
   if (!started_) Start();
-  if (!Loaded(effect)) {
-    QApplication::beep();
-  }
+  if (!Loaded(effect)) QApplication::beep();
   if (mainloop_ == nullptr) return;
   const Clock::time_point now = Clock::now();
   pa_->pa_threaded_mainloop_lock(mainloop_);
-  // An effect that cannot play still ends the one playing: the alert
-  // stands in for it.
-  StopStream();
-  pending_.reset();
   if (Loaded(effect)) {
-    const pa_context_state_t state =
-        context_ != nullptr ? pa_->pa_context_get_state(context_) : PA_CONTEXT_FAILED;
-    if (connect_soon_ || (PA_CONTEXT_IS_GOOD(state) && state != PA_CONTEXT_READY)) {
-      pending_ = Wanted{effect, now};  // played when the server answers
-    } else if (state == PA_CONTEXT_READY) {
-      // The server has not answered the stream before yet (it may hang):
-      // this one waits for it rather than queue up behind it.
-      if (unanswered_ != nullptr) {
-        pending_ = Wanted{effect, now};
-      } else {
-        StartStream(effect, now);
-      }
-    } else if (now >= next_try_) {
-      // The server went away since, or was not there: connect again and
-      // play the effect when the server answers.
-      ConnectSoon();
-      pending_ = Wanted{effect, now};
+    wanted_ = Wanted{effect, now};
+  } else {
+    // An effect that cannot play still ends the one playing: the alert
+    // stands in for it.
+    wanted_.reset();
+    sent_.reset();
+    if (stream_ != nullptr && !awaiting_ && pa_->pa_stream_get_state(stream_) == PA_STREAM_READY) {
+      Cork(true);
     }
   }
+  ServeSoon();
   pa_->pa_threaded_mainloop_unlock(mainloop_);
 }
 
-void PulseSoundPlayer::ConnectSoon() {
-  if (connect_soon_) return;
-  connect_soon_ = true;
-  pa_->pa_mainloop_api_once(pa_->pa_threaded_mainloop_get_api(mainloop_), &OnConnectNow, this);
+void PulseSoundPlayer::ServeSoon() {
+  if (serve_soon_) return;
+  serve_soon_ = true;
+  pa_->pa_mainloop_api_once(pa_->pa_threaded_mainloop_get_api(mainloop_), &OnServe, this);
 }
 
-void PulseSoundPlayer::OnConnectNow(pa_mainloop_api* /*api*/, void* self) {
+void PulseSoundPlayer::OnServe(pa_mainloop_api* /*api*/, void* self) {
   auto* player = static_cast<PulseSoundPlayer*>(self);
-  player->connect_soon_ = false;
-  player->Connect();
+  player->serve_soon_ = false;
+  player->Serve();
+}
+
+void PulseSoundPlayer::Serve() {
+  if (reconnect_) {
+    reconnect_ = false;
+    DropStream();
+    DropContext();
+    next_try_ = Clock::now();
+  }
+  if (wanted_ && Clock::now() - wanted_->asked >= kStale) wanted_.reset();
+  const pa_context_state_t state =
+      context_ != nullptr ? pa_->pa_context_get_state(context_) : PA_CONTEXT_FAILED;
+  if (!PA_CONTEXT_IS_GOOD(state)) {
+    // Not connected yet, or the server went away since: connect again (at
+    // the start, or for an effect), and play the effect when it answers.
+    if ((wanted_ || context_ == nullptr) && Clock::now() >= next_try_) {
+      Connect();
+    } else {
+      wanted_.reset();
+    }
+    return;
+  }
+  if (state != PA_CONTEXT_READY || !wanted_) return;  // OnContextState comes back
+  const pa_sample_spec format = StreamFormat(*waves_[static_cast<std::size_t>(wanted_->effect)]);
+  // Another format (none of the game's own files): another stream, once
+  // the server has answered the one there is.
+  if (stream_ != nullptr && !SameFormat(format, format_) && !awaiting_ &&
+      pa_->pa_stream_get_state(stream_) == PA_STREAM_READY) {
+    DropStream();
+  }
+  if (stream_ == nullptr) {
+    OpenStream(format);
+    return;  // OnStreamState comes back once the server has made it
+  }
+  // A stream the server has not made yet, or an exchange it has not
+  // answered (it may hang): the effect waits for the answer.
+  if (awaiting_ || pa_->pa_stream_get_state(stream_) != PA_STREAM_READY) return;
+  Send(*std::exchange(wanted_, std::nullopt));
 }
 
 void PulseSoundPlayer::Connect() {
+  DropStream();
   DropContext();
   // No sooner than this again, however often effects are asked for while
   // no server answers.
@@ -303,110 +361,133 @@ void PulseSoundPlayer::Connect() {
   // No autospawn: the desktop runs the sound server, the game does not.
   if (pa_->pa_context_connect(context_, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) < 0) {
     DropContext();
-    pending_.reset();
+    wanted_.reset();
   }
 }
 
 void PulseSoundPlayer::DropContext() {
   if (context_ == nullptr) return;
+  if (played_ != nullptr) {
+    pa_->pa_threaded_mainloop_get_api(mainloop_)->time_free(played_);
+    played_ = nullptr;
+  }
   pa_->pa_context_set_state_callback(context_, nullptr, nullptr);
   pa_->pa_context_disconnect(context_);
   pa_->pa_context_unref(context_);
   context_ = nullptr;
 }
 
-void PulseSoundPlayer::PlayPending() {
-  // A new connection on its way takes the effect instead.
-  if (!pending_ || unanswered_ != nullptr || connect_soon_ || context_ == nullptr ||
-      pa_->pa_context_get_state(context_) != PA_CONTEXT_READY) {
-    return;
-  }
-  const Wanted wanted = *std::exchange(pending_, std::nullopt);
-  if (Clock::now() - wanted.asked < kStale) StartStream(wanted.effect, wanted.asked);
-}
-
-void PulseSoundPlayer::StartStream(SoundEffect effect, Clock::time_point asked) {
-  const Wave& wave = *waves_[static_cast<std::size_t>(effect)];
-  pa_sample_spec format{};
-  format.format = SampleFormat(wave.encoding);
-  format.rate = wave.rate;
-  format.channels = wave.channels;
+void PulseSoundPlayer::OpenStream(const pa_sample_spec& format) {
   pa_proplist* properties = pa_->pa_proplist_new();
   pa_->pa_proplist_sets(properties, PA_PROP_MEDIA_ROLE, "game");
-  const QByteArray name = SoundFileName(effect).toUtf8();
-  pa_->pa_proplist_sets(properties, PA_PROP_MEDIA_NAME, name.constData());
+  pa_->pa_proplist_sets(properties, PA_PROP_MEDIA_NAME, "Trixola effects");
   stream_ =
-      pa_->pa_stream_new_with_proplist(context_, name.constData(), &format, nullptr, properties);
+      pa_->pa_stream_new_with_proplist(context_, "Trixola effects", &format, nullptr, properties);
   pa_->pa_proplist_free(properties);
   if (stream_ == nullptr) return;
-  playing_ = &wave;
-  asked_ = asked;
-  written_ = 0;
-  draining_ = false;
+  format_ = format;
   pa_->pa_stream_set_state_callback(stream_, &OnStreamState, this);
   pa_->pa_stream_set_write_callback(stream_, &OnWritable, this);
-  // No device: the server's default output of the moment.
-  if (pa_->pa_stream_connect_playback(stream_, nullptr, nullptr, PA_STREAM_NOFLAGS, nullptr,
-                                      nullptr) < 0) {
-    StopStream();
+  // Starts as soon as it is uncorked (no pre-buffer: the samples are
+  // there by then), with the server's buffer as short as kTargetLatency.
+  pa_buffer_attr attributes{};
+  attributes.maxlength = static_cast<std::uint32_t>(-1);
+  attributes.tlength = static_cast<std::uint32_t>(pa_->pa_usec_to_bytes(kTargetLatency, &format));
+  attributes.prebuf = 0;
+  attributes.minreq = static_cast<std::uint32_t>(-1);
+  attributes.fragsize = static_cast<std::uint32_t>(-1);
+  // No device: the server's default output, and the stream follows it
+  // when it changes.
+  const auto flags =
+      static_cast<pa_stream_flags_t>(PA_STREAM_START_CORKED | PA_STREAM_ADJUST_LATENCY);
+  if (pa_->pa_stream_connect_playback(stream_, nullptr, &attributes, flags, nullptr, nullptr) < 0) {
+    DropStream();
   }
 }
 
-void PulseSoundPlayer::StopStream() {
+void PulseSoundPlayer::DropStream() {
+  sent_.reset();
+  awaiting_ = false;
   if (stream_ == nullptr) return;
   pa_stream* stream = std::exchange(stream_, nullptr);
-  playing_ = nullptr;
-  pa_->pa_stream_set_write_callback(stream, nullptr, nullptr);
-  if (pa_->pa_stream_get_state(stream) == PA_STREAM_CREATING) {
-    // The server has not answered the stream's creation yet, and it can
-    // only be disconnected once it has: let it go when it is ready (or
-    // failed). Otherwise it would stay open on the server, and here.
-    // Until then no other stream is asked for (PlayPending).
-    unanswered_ = stream;
-    pa_->pa_stream_set_state_callback(stream, &OnLeftStreamState, this);
-    return;
-  }
   pa_->pa_stream_set_state_callback(stream, nullptr, nullptr);
+  pa_->pa_stream_set_write_callback(stream, nullptr, nullptr);
   if (PA_STREAM_IS_GOOD(pa_->pa_stream_get_state(stream))) pa_->pa_stream_disconnect(stream);
   pa_->pa_stream_unref(stream);
 }
 
-void PulseSoundPlayer::Write(pa_stream* stream, std::size_t bytes) {
-  if (stream != stream_ || draining_) return;
-  // Created only now, by a server that hung: too late to be heard.
-  if (written_ == 0 && Clock::now() - asked_ >= kStale) {
-    StopStream();
-    return;
+void PulseSoundPlayer::Send(const Wanted& wanted) {
+  Cork(true);
+  if (pa_operation* flush = pa_->pa_stream_flush(stream_, &OnFlushed, this)) {
+    pa_->pa_operation_unref(flush);
   }
-  const auto total = static_cast<std::size_t>(playing_->data_bytes);
+  sent_ = wanted;
+  written_ = 0;
+  awaiting_ = true;
+  Write(kFirstWrite);
+}
+
+void PulseSoundPlayer::Write(std::size_t bytes) {
+  if (!sent_) return;
+  const Wave& wave = *waves_[static_cast<std::size_t>(sent_->effect)];
+  const auto total = static_cast<std::size_t>(wave.data_bytes);
   while (bytes > 0 && written_ < total) {
     std::size_t now = std::min(bytes, total - written_);
     void* buffer = nullptr;
-    if (pa_->pa_stream_begin_write(stream, &buffer, &now) < 0 || buffer == nullptr) {
-      StopStream();
-      return;
-    }
+    if (pa_->pa_stream_begin_write(stream_, &buffer, &now) < 0 || buffer == nullptr) break;
     // The file went away or changed since the player started: the effect
     // ends here.
-    if (!ReadWaveSamples(*playing_, static_cast<std::int64_t>(written_), buffer, now)) {
-      pa_->pa_stream_cancel_write(stream);
-      StopStream();
-      return;
+    if (!ReadWaveSamples(wave, static_cast<std::int64_t>(written_), buffer, now)) {
+      pa_->pa_stream_cancel_write(stream_);
+      break;
     }
-    if (pa_->pa_stream_write(stream, buffer, now, nullptr, 0, PA_SEEK_RELATIVE) < 0) {
-      StopStream();
-      return;
-    }
-    if (written_ == 0) handed_over_.store(Clock::now().time_since_epoch().count());
+    if (pa_->pa_stream_write(stream_, buffer, now, nullptr, 0, PA_SEEK_RELATIVE) < 0) break;
     written_ += now;
     bytes -= now;
   }
-  if (written_ < total) return;
-  // Draining starts a stream that holds less than the server's pre-buffer,
-  // and tells when the last sample has been played.
-  draining_ = true;
-  if (pa_operation* drain = pa_->pa_stream_drain(stream, &OnDrained, this)) {
-    pa_->pa_operation_unref(drain);
+}
+
+void PulseSoundPlayer::Cork(bool cork) {
+  if (pa_operation* operation = pa_->pa_stream_cork(stream_, cork ? 1 : 0, nullptr, nullptr)) {
+    pa_->pa_operation_unref(operation);
+  }
+}
+
+void PulseSoundPlayer::OnFlushed(pa_stream* stream, int success, void* self) {
+  // Only one flush waits for its answer at a time: this is the latest
+  // exchange's, unless it timed out (the server hung for 30 s), and then
+  // libpulse drops the late answer.
+  auto* player = static_cast<PulseSoundPlayer*>(self);
+  if (stream != player->stream_) return;
+  player->awaiting_ = false;
+  const PulseLibrary& pa = *player->pa_;
+  if (success != 0 && player->sent_ && !player->wanted_ &&
+      Clock::now() - player->sent_->asked < kStale) {
+    player->Cork(false);
+    const double seconds =
+        player->waves_[static_cast<std::size_t>(player->sent_->effect)]->Seconds();
+    const pa_usec_t end = pa.pa_rtclock_now() + kCorkMargin +
+                          static_cast<pa_usec_t>(seconds * static_cast<double>(PA_USEC_PER_SEC));
+    if (player->played_ == nullptr) {
+      player->played_ = pa.pa_context_rttime_new(player->context_, end, &OnPlayed, self);
+    } else {
+      pa.pa_context_rttime_restart(player->context_, player->played_, end);
+    }
+  } else {
+    // A newer effect, or none: what was sent stays corked, and the next
+    // exchange flushes it.
+    player->Serve();
+  }
+}
+
+void PulseSoundPlayer::OnPlayed(pa_mainloop_api* /*api*/, pa_time_event* /*event*/,
+                                const struct timeval* /*tv*/, void* self) {
+  // Restarted by every uncork, so this is the latest effect's end. A newer
+  // exchange under way has corked the stream itself.
+  auto* player = static_cast<PulseSoundPlayer*>(self);
+  if (player->stream_ != nullptr && !player->awaiting_ &&
+      player->pa_->pa_stream_get_state(player->stream_) == PA_STREAM_READY) {
+    player->Cork(true);
   }
 }
 
@@ -415,11 +496,11 @@ void PulseSoundPlayer::OnContextState(pa_context* context, void* self) {
   if (context != player->context_) return;
   const pa_context_state_t state = player->pa_->pa_context_get_state(context);
   if (state == PA_CONTEXT_READY) {
-    player->PlayPending();
+    player->Serve();
   } else if (!PA_CONTEXT_IS_GOOD(state)) {
     // The server is gone or never answered. The context is let go at the
     // next effect, outside this callback.
-    player->pending_.reset();
+    player->wanted_.reset();
   }
 }
 
@@ -427,46 +508,23 @@ void PulseSoundPlayer::OnStreamState(pa_stream* stream, void* self) {
   auto* player = static_cast<PulseSoundPlayer*>(self);
   if (stream != player->stream_) return;
   const pa_stream_state_t state = player->pa_->pa_stream_get_state(stream);
-  if (!PA_STREAM_IS_GOOD(state)) {
-    player->StopStream();
-    if (state == PA_STREAM_FAILED) player->OnStreamFailed();
-  }
-}
-
-void PulseSoundPlayer::OnLeftStreamState(pa_stream* stream, void* self) {
-  auto* player = static_cast<PulseSoundPlayer*>(self);
-  const PulseLibrary& pa = *player->pa_;
-  const pa_stream_state_t state = pa.pa_stream_get_state(stream);
-  if (state == PA_STREAM_CREATING) return;
-  if (stream == player->unanswered_) {
-    // Answered: the next stream may be asked for.
-    player->unanswered_ = nullptr;
-    if (state == PA_STREAM_FAILED) player->OnStreamFailed();
-    player->PlayPending();
-  }
   if (state == PA_STREAM_READY) {
-    pa.pa_stream_disconnect(stream);  // comes back here as terminated
+    player->Serve();
   } else if (!PA_STREAM_IS_GOOD(state)) {
-    pa.pa_stream_set_state_callback(stream, nullptr, nullptr);
-    pa.pa_stream_unref(stream);
-  }
-}
-
-void PulseSoundPlayer::OnStreamFailed() {
-  // Not when the stream failed because the connection itself went.
-  if (context_ != nullptr && pa_->pa_context_get_state(context_) == PA_CONTEXT_READY &&
-      pa_->pa_context_errno(context_) == PA_ERR_TIMEOUT) {
-    ConnectSoon();
+    const bool timedOut = state == PA_STREAM_FAILED &&
+                          player->pa_->pa_context_get_state(player->context_) == PA_CONTEXT_READY &&
+                          player->pa_->pa_context_errno(player->context_) == PA_ERR_TIMEOUT;
+    player->DropStream();
+    if (timedOut) {
+      player->reconnect_ = true;
+      player->ServeSoon();
+    }
   }
 }
 
 void PulseSoundPlayer::OnWritable(pa_stream* stream, std::size_t bytes, void* self) {
-  static_cast<PulseSoundPlayer*>(self)->Write(stream, bytes);
-}
-
-void PulseSoundPlayer::OnDrained(pa_stream* stream, int /*success*/, void* self) {
   auto* player = static_cast<PulseSoundPlayer*>(self);
-  if (stream == player->stream_) player->StopStream();
+  if (stream == player->stream_ && !player->awaiting_) player->Write(bytes);
 }
 
 }  // namespace

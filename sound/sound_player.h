@@ -60,10 +60,6 @@ class GameSoundPlayer : public SoundPlayer {
 
   // For tests: whether the effect's file was read and can be played.
   virtual bool Loaded(SoundEffect effect) const = 0;
-
-  // For measurements: when the first of the latest effect's samples were
-  // handed to the sound server (a default time point before that).
-  virtual std::chrono::steady_clock::time_point HandedOver() const = 0;
 };
 
 // The player for the .wav files in `folder`; an empty folder means the one
