@@ -2,7 +2,7 @@
 # PipeWire through pipewire-pulse), driven by sound_probe as the window drives
 # it, its output recorded from null sinks' monitors and checked stretch by
 # stretch against the loud samples of the effects' own files.
-import array, os, select, subprocess, time, wave
+import array, os, pathlib, select, subprocess, time, wave
 import pytest
 from trixola_harness import Fault, wait_for
 
@@ -104,18 +104,22 @@ def test_effects_through_a_real_server(sound_server, processes, program):
     for sink in ("one", "two"): server.add_null_sink(sink)
     server.set_default("one")
     probe = Probe(processes, server.env, assets)
-    # The first effect opens the player's stream (15 to 30 ms on PipeWire):
-    # once before the recording, so that the timeline's first row is lined
-    # up as the others are. Silent again, the stream is corked.
-    corked = lambda: "Corked: yes" in (inputs := server.pactl("list", "sink-inputs")) and "Corked: no" not in inputs
+    # The first effect connects the player to the server: heard whole before
+    # the match's recording starts, so that the timeline's first row is lined
+    # up as the others are. Silent again, the player keeps no stream playing.
+    idle = lambda: "Corked: no" not in server.pactl("list", "sink-inputs")
+    recording = record(server, "one")
     probe.run([("play click", "click", 0)])
-    wait_for("the player's stream, corked", corked)
+    heard = lambda: loud(array.array("h", (raw := pathlib.Path(recording.path).read_bytes())[:len(raw) // 2 * 2]))
+    wait_for("the first click", lambda: heard() >= WHOLE[0] * own["click"])
+    recording.stop()
+    wait_for("the player's stream to end", idle)
 
     recording = record(server, "one")
     timeline = probe.run(MATCH)
     check(recording.stop(), timeline, own)
-    # Silent again: the player's stream is corked, so nothing runs for it.
-    wait_for("the stream to be corked", corked, 3)
+    # Silent again: nothing plays for the player, so nothing runs for it.
+    wait_for("the player's stream to end", idle, 3)
 
     server.set_default("two")  # the next effect sounds on the new default output
     recording = record(server, "two")
