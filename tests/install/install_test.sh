@@ -4,11 +4,12 @@
 # application:
 #   - exactly the expected files, the sounds and icons equal to their sources;
 #   - bin/trixola is a relative link that resolves to lib/trixola/trixola;
-#   - the installed program carries no RPATH;
 #   - the desktop entry and the metainfo pass their validators and agree with
 #     each other and with the installed program and icons;
-#   - the manual page renders without a warning and `man` finds it through
+#   - the manual page renders with its sections and `man` finds it through
 #     PATH;
+# An RPATH and the manual page's warnings are lintian's to find, in
+# debian_package, from the same install rules.
 #   - --help and --version answer with no display;
 #   - started by name through PATH from another folder, the program stays up,
 #     and every sound file it looks up is the one beside it in the prefix.
@@ -22,7 +23,7 @@ app_id=org.trixola.Trixola
 icon_sizes=(16 24 32 48 64 128 256)
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 
-need desktop-file-validate appstreamcli strace readelf timeout man
+need desktop-file-validate appstreamcli strace timeout man
 if [[ ! -x "$built_program" ]]; then
   echo "FAIL: $built_program is missing: build the project before running this test"
   exit 1
@@ -75,15 +76,10 @@ fi
 # --- The program and its launcher link ------------------------------------
 program="$prefix/lib/trixola/trixola"
 link="$prefix/bin/trixola"
-[[ -f "$program" && ! -L "$program" && -x "$program" ]] ||
-  fail "lib/trixola/trixola is not an executable file"
 # The link's text is checked: it need not resolve at the prefix where it was
 # installed only. (The checks below start the program through it.)
 [[ $(readlink "$link") == ../lib/trixola/trixola ]] ||
   fail "bin/trixola is not a link to ../lib/trixola/trixola: '$(readlink "$link")'"
-if readelf -d "$program" | grep -E '\((RPATH|RUNPATH)\)'; then
-  fail "the installed program keeps an RPATH"
-fi
 
 # --- Desktop entry and metainfo --------------------------------------------
 desktop="$prefix/share/applications/$app_id.desktop"
@@ -96,11 +92,6 @@ key() { sed -n "s/^$1=//p" "$desktop"; }
 exec_program=$(key Exec | cut -d' ' -f1)
 [[ -n "$exec_program" && -e "$prefix/bin/$exec_program" ]] ||
   fail "Exec names '$exec_program', which is not installed in bin"
-icon=$(key Icon)
-for n in "${icon_sizes[@]}"; do
-  [[ -f "$prefix/share/icons/hicolor/${n}x$n/apps/$icon.png" ]] ||
-    fail "Icon '$icon' has no ${n}x$n picture"
-done
 # "element|value it must hold"
 for row in "id|$app_id" "launchable|$app_id.desktop" "binary|$exec_program"; do
   element=${row%%|*} value=${row#*|}
@@ -113,6 +104,7 @@ for row in "$metainfo|<release version=\"$version\" date=|a release $version wit
   "$metainfo|<developer id=\"[^\"]+\">|a <developer>" \
   "$metainfo|<caption>[^<]+</caption>|a screenshot caption" \
   "$metainfo|<image>[^<]*/docs/screenshot\.png</image>|the screenshot docs/screenshot.png" \
+  "$desktop|^Icon=$app_id$|the icon $app_id, installed at every size above" \
   "$desktop|^Categories=(.*;)?Game;|the Game category" \
   "$desktop|^Keywords=[^;]+;|keywords"; do
   IFS='|' read -r file pattern what <<<"$row"
@@ -123,12 +115,8 @@ done
 # --- Manual page -----------------------------------------------------------
 page="$prefix/share/man/man6/trixola.6.gz"
 if [[ -f "$page" ]]; then
-  MANWIDTH=80 LC_ALL=C.UTF-8 man --warnings -l "$page" >"$tmp/man.txt" 2>"$tmp/man.err" ||
-    fail "man -l cannot render trixola.6.gz"
-  if [[ -s "$tmp/man.err" ]]; then
-    cat "$tmp/man.err"
-    fail "man -l warns about trixola.6.gz"
-  fi
+  # Its warnings are lintian's (groff-message) in debian_package.
+  MANWIDTH=80 LC_ALL=C.UTF-8 man -l "$page" >"$tmp/man.txt" || fail "man -l cannot render trixola.6.gz"
   for heading in NAME SYNOPSIS DESCRIPTION OPTIONS FILES ENVIRONMENT "EXIT STATUS"; do
     grep -qx "$heading" "$tmp/man.txt" || fail "the manual page has no $heading section"
   done
