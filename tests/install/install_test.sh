@@ -24,10 +24,6 @@ icon_sizes=(16 24 32 48 64 128 256)
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 
 need desktop-file-validate appstreamcli strace timeout man
-if [[ ! -x "$built_program" ]]; then
-  echo "FAIL: $built_program is missing: build the project before running this test"
-  exit 1
-fi
 
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
@@ -60,11 +56,8 @@ done
 for row in "${expected[@]}"; do
   path=${row%%|*} origin=${row#*|}
   [[ -z "$origin" || "$origin" == /* ]] || origin="$source/$origin"
-  if [[ ! -e "$prefix/$path" ]]; then
-    fail "$path is not installed"
-  elif [[ -n "$origin" ]] && ! cmp -s "$prefix/$path" "$origin"; then
-    fail "$path differs from $origin"
-  fi
+  # One missing is the layout's (below) to tell.
+  [[ -z "$origin" ]] || cmp -s "$prefix/$path" "$origin" || fail "$path differs from $origin"
 done
 (cd "$prefix" && find . ! -type d | sed 's|^\./||' | sort) >"$tmp/found"
 printf '%s\n' "${expected[@]%%|*}" | sort >"$tmp/wanted"
@@ -114,19 +107,17 @@ done
 
 # --- Manual page -----------------------------------------------------------
 page="$prefix/share/man/man6/trixola.6.gz"
-if [[ -f "$page" ]]; then
-  # Its warnings are lintian's (groff-message) in debian_package.
-  MANWIDTH=80 LC_ALL=C.UTF-8 man -l "$page" >"$tmp/man.txt" || fail "man -l cannot render trixola.6.gz"
-  for heading in NAME SYNOPSIS DESCRIPTION OPTIONS FILES ENVIRONMENT "EXIT STATUS"; do
-    grep -qx "$heading" "$tmp/man.txt" || fail "the manual page has no $heading section"
-  done
-  grep -q '^ *trixola - noughts and crosses against the computer$' "$tmp/man.txt" ||
-    fail "the manual page's NAME line is not 'trixola - noughts and crosses against the computer'"
-  # As for a user of ~/.local: man looks beside the folders of PATH.
-  found=$(PATH="$prefix/bin:$PATH" MANPATH= man -w 6 trixola 2>&1)
-  [[ "$found" == "$page" || "$found" == "$real_prefix/share/man/man6/trixola.6.gz" ]] ||
-    fail "with bin/ in PATH, 'man -w 6 trixola' finds '$found'"
-fi
+# Its warnings are lintian's (groff-message) in debian_package.
+MANWIDTH=80 LC_ALL=C.UTF-8 man -l "$page" >"$tmp/man.txt" || fail "man -l cannot render trixola.6.gz"
+for heading in NAME SYNOPSIS DESCRIPTION OPTIONS FILES ENVIRONMENT "EXIT STATUS"; do
+  grep -qx "$heading" "$tmp/man.txt" || fail "the manual page has no $heading section"
+done
+grep -q '^ *trixola - noughts and crosses against the computer$' "$tmp/man.txt" ||
+  fail "the manual page's NAME line is not 'trixola - noughts and crosses against the computer'"
+# As for a user of ~/.local: man looks beside the folders of PATH.
+found=$(PATH="$prefix/bin:$PATH" MANPATH= man -w 6 trixola 2>&1)
+[[ "$found" == "$page" || "$found" == "$real_prefix/share/man/man6/trixola.6.gz" ]] ||
+  fail "with bin/ in PATH, 'man -w 6 trixola' finds '$found'"
 
 # --- Starting the installed program ----------------------------------------
 check_answers "$link" "$version"
