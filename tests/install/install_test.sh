@@ -29,11 +29,8 @@ tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
 prefix="$tmp/pré fix"
 
-if ! "$cmake" --install "$build" --prefix "$prefix" >"$tmp/install.log" 2>&1; then
-  cat "$tmp/install.log"
-  echo "FAIL: cmake --install failed"
-  exit 1
-fi
+"$cmake" --install "$build" --prefix "$prefix" >"$tmp/install.log" 2>&1 ||
+  { cat "$tmp/install.log"; echo "FAIL: cmake --install failed"; exit 1; }
 real_prefix=$(cd "$prefix" && pwd -P)
 
 # --- Layout: every installed file, and what each must equal ---------------
@@ -61,10 +58,7 @@ for row in "${expected[@]}"; do
 done
 (cd "$prefix" && find . ! -type d | sed 's|^\./||' | sort) >"$tmp/found"
 printf '%s\n' "${expected[@]%%|*}" | sort >"$tmp/wanted"
-if ! diff -u "$tmp/wanted" "$tmp/found" >"$tmp/layout.diff"; then
-  cat "$tmp/layout.diff"
-  fail "installed files differ from the expected layout (- missing, + unexpected)"
-fi
+diff -u "$tmp/wanted" "$tmp/found" || fail "installed files differ from the expected layout (- missing, + unexpected)"
 
 # --- The program and its launcher link ------------------------------------
 program="$prefix/lib/trixola/trixola"
@@ -77,10 +71,8 @@ link="$prefix/bin/trixola"
 # --- Desktop entry and metainfo --------------------------------------------
 desktop="$prefix/share/applications/$app_id.desktop"
 metainfo="$prefix/share/metainfo/$app_id.metainfo.xml"
-if ! desktop-file-validate "$desktop"; then fail "desktop-file-validate rejects $app_id.desktop"; fi
-if ! appstreamcli validate --no-net "$metainfo"; then
-  fail "appstreamcli rejects $app_id.metainfo.xml"
-fi
+desktop-file-validate "$desktop" || fail "desktop-file-validate rejects $app_id.desktop"
+appstreamcli validate --no-net "$metainfo" || fail "appstreamcli rejects $app_id.metainfo.xml"
 key() { sed -n "s/^$1=//p" "$desktop"; }
 exec_program=$(key Exec | cut -d' ' -f1)
 [[ -n "$exec_program" && -e "$prefix/bin/$exec_program" ]] ||

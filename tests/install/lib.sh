@@ -10,11 +10,9 @@ fail() {
 
 # need <tool>...: skips the whole test (exit 77) when a tool is missing.
 need() {
+  local tool
   for tool in "$@"; do
-    if ! command -v "$tool" >/dev/null; then
-      echo "SKIP: $tool is not installed"
-      exit 77
-    fi
+    command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
   done
   if [[ " $* " == *" strace "* ]] && ! strace -qq -o /dev/null true 2>/dev/null; then
     echo "SKIP: strace cannot trace here (ptrace not permitted)"
@@ -61,10 +59,8 @@ check_sounds() {
       fi
     done < <(grep -h '\\x2e\\x77\\x61\\x76".* = ' "$tmp/trace"/t.* 2>/dev/null)
   done
-  if ! kill -0 "$tracer" 2>/dev/null; then
-    cat "$tmp/run.log"
-    fail "started from $launchers, the program ended before its sounds were loaded"
-  fi
+  kill -0 "$tracer" 2>/dev/null ||
+    { cat "$tmp/run.log"; fail "started from $launchers, the program ended before its sounds were loaded"; }
   kill $(pgrep -P "$tracer") 2>/dev/null # the timeout, which ends the program
   wait "$tracer"
   [[ -z "${opened[bad]:-}" ]] || fail "${opened[bad]}"
@@ -76,14 +72,8 @@ check_sounds() {
 
 # finish <what>: the closing line and the exit status.
 finish() {
-  if ((failures > 0)); then
-    echo "$failures check(s) failed"
-    exit 1
-  fi
+  ((failures == 0)) || { echo "$failures check(s) failed"; exit 1; }
   # A check that could not run here skips the test, never passes it.
-  if [[ -n ${skipped:-} ]]; then
-    echo "SKIP: $skipped"
-    exit 77
-  fi
+  [[ -z ${skipped:-} ]] || { echo "SKIP: $skipped"; exit 77; }
   echo "$1: all checks passed"
 }
