@@ -17,10 +17,7 @@ for tool in dpkg-buildpackage dh; do
 done
 rm -rf "$next"
 mkdir -p "$next/trixola"
-if ! missing=$(cd "$source" && dpkg-checkbuilddeps 2>&1); then
-  echo "SKIP: $missing" | tee "$out/skipped"
-  exit 77
-fi
+missing=$(cd "$source" && dpkg-checkbuilddeps 2>&1) || { echo "SKIP: $missing" | tee "$out/skipped"; exit 77; }
 if git -C "$source" rev-parse --is-inside-work-tree >/dev/null 2>&1; then
   (cd "$source" && git ls-files -z -co --exclude-standard | xargs -0 cp --parents -t "$next/trixola")
 else
@@ -28,9 +25,7 @@ else
 fi
 fingerprint=$( (cd "$next/trixola" && find . -type f -print0 | sort -z | xargs -0 sha256sum && dpkg-query -W) | sha256sum)
 if [[ -f "$out/fingerprint" && $(<"$out/fingerprint") == "$fingerprint" ]]; then
-  rm -rf "$next"
-  echo "the packages in $out are up to date"
-  exit 0
+  rm -rf "$next"; echo "the packages in $out are up to date"; exit 0
 fi
 rm -rf "$out"
 mv "$next" "$out"

@@ -45,10 +45,8 @@ for row in "Section|^games$" "Recommends|^qt6-wayland$" "Depends|(^|, )fonts-lib
   field=${row%%|*} pattern=${row#*|}
   dpkg-deb -f "$deb" "$field" | grep -qE "$pattern" || fail "$field: '$(dpkg-deb -f "$deb" "$field")' lacks $pattern"
 done
-if ! apt-get install --simulate -o Debug::NoLocking=1 --no-install-recommends "$deb" >"$tmp/apt.log" 2>&1; then
-  cat "$tmp/apt.log"
-  fail "apt cannot install the package here"
-fi
+apt-get install --simulate -o Debug::NoLocking=1 --no-install-recommends "$deb" >"$tmp/apt.log" 2>&1 ||
+  { cat "$tmp/apt.log"; fail "apt cannot install the package here"; }
 
 # Not asked for: x86 control-flow marks, which Debian's own C start-up files
 # lack on 12 and 13 alike, and branch protection, which is arm64's.
