@@ -11,7 +11,7 @@
 # samples arrives; a sample's time is the earliest that its chunk's arrivals
 # allow (the lower envelope of arrival minus position), so the figure is
 # when the server let the sample out, not when parec got round to it.
-import os, random, socket, statistics, struct, subprocess, sys, threading, time
+import os, statistics, subprocess, sys, threading, time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tests", "harness"))
 import trixola_harness as h  # noqa: E402
@@ -55,30 +55,6 @@ class Recorder:
         return h.wait_for("the recording to pass the click", probe, seconds + 5)[1]
 
 
-class Display(h.Piece):
-    """A private Xvfb (the harness's own, when it has one)."""
-    tools = ["Xvfb", "xdotool"]
-
-    def start(self):
-        # Another program may have the same display number (in another
-        # mount namespace): the display's socket must be answered by this
-        # very server.
-        for number in random.sample(range(100, 1000), 5):
-            server = self.processes.start(["Xvfb", f":{number}", "-noreset", "-nolisten", "tcp", "-screen", "0",
-                                           "1024x768x24"], "xvfb", self.env)
-            def answered():
-                with socket.socket(socket.AF_UNIX) as probe:
-                    try: probe.connect(f"\0/tmp/.X11-unix/X{number}")
-                    except OSError: return server.poll() is not None and "ended"
-                    pid = struct.unpack("3i", probe.getsockopt(socket.SOL_SOCKET, socket.SO_PEERCRED, 12))[0]
-                    return "ours" if pid == server.pid else "other"
-            if h.wait_for("Xvfb", answered) == "ours":
-                self.env.pop("XAUTHORITY", None)
-                return self.env.update(DISPLAY=f":{number}")
-            server.kill(), server.wait()
-        raise h.Skip("Xvfb gave no display of its own")
-
-
 def xdotool(env, *words): h.run(env, "xdotool", *map(str, words))
 
 
@@ -91,7 +67,7 @@ def click(env, window, at):
 
 def measure(kind, program, clicks):
     with h.Folder() as folder, h.Processes(folder.path) as processes, h.SessionBus(folder.env), \
-            getattr(h, "XDisplay", Display)(folder.env), h.SoundServer(kind, folder.env) as server:
+            h.XDisplay(folder.env), h.SoundServer(kind, folder.env) as server:
         env = folder.env
         server.add_null_sink("out"), server.set_default("out")
         name = server.pactl("info").split("Server Name: ")[1].splitlines()[0]

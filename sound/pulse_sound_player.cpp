@@ -240,11 +240,11 @@ class PulseSoundPlayer : public GameSoundPlayer {
 
 PulseSoundPlayer::~PulseSoundPlayer() {
   if (mainloop_ == nullptr) return;
-  pa_->pa_threaded_mainloop_lock(mainloop_);
+  // The loop's thread first: a callback it ran after the stream and context
+  // went could connect again.
+  pa_->pa_threaded_mainloop_stop(mainloop_);
   DropStream();
   DropContext();
-  pa_->pa_threaded_mainloop_unlock(mainloop_);
-  pa_->pa_threaded_mainloop_stop(mainloop_);
   pa_->pa_threaded_mainloop_free(mainloop_);
 }
 
@@ -455,8 +455,8 @@ void PulseSoundPlayer::Cork(bool cork) {
 
 void PulseSoundPlayer::OnFlushed(pa_stream* stream, int success, void* self) {
   // Only one flush waits for its answer at a time: this is the latest
-  // exchange's, unless it timed out (the server hung for 30 s), and then
-  // libpulse drops the late answer.
+  // exchange's, unless it timed out (the server hung for 30 s): libpulse then
+  // calls this with success 0, and drops the server's late answer.
   auto* player = static_cast<PulseSoundPlayer*>(self);
   if (stream != player->stream_) return;
   player->awaiting_ = false;

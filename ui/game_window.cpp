@@ -266,11 +266,10 @@ void GameWindow::ConnectControls() {
   connect(&clock_, &QTimer::timeout, this, &GameWindow::TickClock);
 
   // A key is a click on its cell, whichever control has the focus. The
-  // keys reach the window before the control: the level options would take
-  // the keypad's arrows (Num Lock off) for their own.
-  for (QWidget* focusable : std::initializer_list<QWidget*>{this, exit_, easy_, hard_, newGame_}) {
-    focusable->installEventFilter(this);
-  }
+  // keys reach the window before the control (every child has the window's
+  // filter, see CreateControls): the level options would take the keypad's
+  // arrows (Num Lock off) for their own.
+  installEventFilter(this);
 }
 
 bool GameWindow::eventFilter(QObject* watched, QEvent* event) {

@@ -245,11 +245,12 @@ class SoundServer(Piece):
     def record(self, sink):  # from the moment it returns
         self.recordings += 1
         with open(f"{self.folder}/{sink}-{self.recordings}.raw", "wb") as raw:
-            process, _ = self.launch(
+            process = self.processes.start(
                 ["parec", "-d", f"{sink}.monitor", "--format=s16le", "--rate=44100", "--channels=1",
-                 "--latency-msec=20"], "parec", lambda process: re.search(
-                     rf'application\.process\.id = "{process.pid}"', self.pactl("list", "source-outputs")),
-                stdout=raw)
+                 "--latency-msec=20"], "parec", self.env, stdout=raw)
+        # Once the server is up, a recording that does not start is a fault, not a skip.
+        wait_for("parec to record", lambda: process.poll() is None and re.search(
+            rf'application\.process\.id = "{process.pid}"', self.pactl("list", "source-outputs")))
         return Recording(process, raw.name)
 
 

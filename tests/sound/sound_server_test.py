@@ -136,7 +136,7 @@ def test_effects_through_a_real_server(sound_server, processes, program):
     check(recording.stop(), timeline, own)
 
     server.stop()  # the server goes away: Play still returns at once...
-    probe.run([("play level", "-", 1.1)])  # ...and the next attempt is a second later
+    probe.run([("play level", "-", 1.1)])
     server.start()
     for sink in ("one", "two"): server.add_null_sink(sink)
     server.set_default("one")
