@@ -302,7 +302,8 @@ the computer answers in blue.</source>
         <location filename="../ui/texts.h" line="84"/>
         <source>WELCOME TO TRIXOLA</source>
         <extracomment>Banner, shouted (in capitals where the language has them): 161 x 89 pixels in a 24-pixel font, three lines at most. TRIXOLA is the game&apos;s name.</extracomment>
-        <translation>به TRIXOLA خوش آمدید</translation>
+        <translatorcomment>«به TRIXOLA خوش آمدید» در قلم عربی دبیان ۱۳ دو سطر بلندِ فارسی می‌شود و از بلندی کادر بیرون می‌زند؛ با «TRIXOLA» در سطر دوم جا می‌شود.</translatorcomment>
+        <translation>خوش آمدید به TRIXOLA</translation>
     </message>
     <message>
         <location filename="../ui/texts.h" line="88"/>
@@ -323,7 +324,8 @@ the computer answers in blue.</source>
     <message>
         <location filename="../ui/texts.h" line="106"/>
         <source>Draw: %1</source>
-        <translation>مساوی: %1</translation>
+        <translatorcomment>دنبالهٔ «ی» در «مساوی» با قلم عربی دبیان ۱۳ از خط پایین کادر امتیاز بیرون می‌زند؛ «تعادلات» در کادر جا می‌شود.</translatorcomment>
+        <translation>تعادلات: %1</translation>
     </message>
     <message numerus="yes">
         <location filename="../ui/texts.h" line="111"/>
