@@ -72,11 +72,9 @@ class OpenAlPlayer : public GameSoundPlayer {
     poll_.start();
   }
 
-  bool Loaded(SoundEffect effect) const override {
-    return loaded_[static_cast<std::size_t>(effect)];
-  }
-
  private:
+  bool Loaded(SoundEffect effect) const { return loaded_[static_cast<std::size_t>(effect)]; }
+
   void PauseWhenDone() {
     ALint state = AL_STOPPED;
     alGetSourcei(source_, AL_SOURCE_STATE, &state);

@@ -177,11 +177,12 @@ class PulseSoundPlayer : public GameSoundPlayer {
 
   void Start() override;
   void Play(SoundEffect effect) override;
-  bool Loaded(SoundEffect effect) const override {
+
+ private:
+  bool Loaded(SoundEffect effect) const {
     return waves_[static_cast<std::size_t>(effect)].has_value();
   }
 
- private:
   struct Wanted {
     SoundEffect effect;
     Clock::time_point asked;

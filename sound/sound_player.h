@@ -57,9 +57,6 @@ class GameSoundPlayer : public SoundPlayer {
   // for it. Takes a few milliseconds; call it after the first frame. Calls
   // after the first do nothing.
   virtual void Start() = 0;
-
-  // For tests: whether the effect's file was read and can be played.
-  virtual bool Loaded(SoundEffect effect) const = 0;
 };
 
 // The player for the .wav files in `folder`; an empty folder means the one
