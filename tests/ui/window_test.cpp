@@ -118,7 +118,8 @@ const char* const kScripts[][3] = {
      "active=yes;board=.........;banner=WELCOME TO TRIXOLA;colour=#ff8000;level=Easy;heard=;"
      "focus=Exit;score=||;clock=on;window=open;title=Zembrik  TRIXOLA;time=;time=1 Seconds;"
      "cell 5=Centre of the board; key 5, or 5 on the keypad unless the screen reader uses it"},
-    // Whole matches, with the mouse and with each of the keys that play.
+    // Whole matches, with the mouse, the digits and the keypad (without Num
+    // Lock: the keys on each control, below).
     {"mouse, lost", "c5 credit c6 c9",
      "board=o..oxxo.x;banner=COMPUTER WON THE GAME;colour=#00c000;heard=ccck;focus=New Game;"
      "score=1||;clock=off;mail=mailto:orvandel@trixola.example.org"},
@@ -128,9 +129,6 @@ const char* const kScripts[][3] = {
     {"keypad, draw", "Num+7 Num+8 Num+1 Num+6 Num+2",
      "board=xxoooxxxo;banner=THE MATCH IS DRAW;colour=#ffffff;heard=cccccd;focus=New Game;"
      "score=||Draw: 1;clock=off"},
-    {"keypad without Num Lock, Hard", "hard Num+Up Num+Home Num+Left",
-     "board=xxoxo.o..;banner=COMPUTER WON THE GAME;colour=#00c000;heard=lccck;focus=New Game;"
-     "score=1||;level=Hard;clock=off"},
     // New Game keeps the score, the level and the sound switch.
     {"new game", "sound hard c2 c1 c4 new c2",
      "board=.x..o....;banner=WELCOME TO TRIXOLA;colour=#ff8000;heard=l;focus=New Game;"
@@ -219,10 +217,8 @@ class WindowTest : public QObject {
         count += colourAt(r.topLeft() + QPoint(i % r.width(), i / r.width())) == colour;
       return count;
     };
-    // The player's mark in 5, the computer's in 4, and 3 empty.
-    const QColor pink(255, 0, 128), blue(0, 128, 255), black(Qt::black);
-    QCOMPARE_GT(pixelsOf(5, pink), pixelsOf(5, blue));
-    QCOMPARE_GT(pixelsOf(4, blue), pixelsOf(4, pink));
+    // Cell 3 empty (which mark is where is the Wayland test's to read).
+    const QColor black(Qt::black);
     QCOMPARE(pixelsOf(3, black), inside(3).width() * inside(3).height());
     for (QPoint onGrid : {QPoint(64, 40), QPoint(112, 200), QPoint(150, 96), QPoint(208, 224)})
       QCOMPARE(colourAt(onGrid), QColor(Qt::white));
