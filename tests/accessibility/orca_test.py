@@ -35,7 +35,6 @@ def test_moves_replies_results_and_new_matches_spoken_once(folder, program, orca
     game = Game(processes, program, folder.env, "xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
     # No window manager here: the game's window gets the keyboard from us.
     window = xdotool("search", "--sync", "--onlyvisible", "--pid", str(game.pid)).split()
-    assert window, "the game's window did not appear"
     xdotool("windowfocus", "--sync", window[0])
     orca.wait_spoken("the window", r".*TRIXOLA.*")
     orca.wait_spoken("the focus on Exit", r"Exit (push )?button\.")  # Orca 48 leaves "push" out

@@ -28,16 +28,8 @@ struct Heard : SoundPlayer {
   QString letters;
 };
 
-// Stands in for the desktop's mail program.
-class LinkHandler : public QObject {
-  Q_OBJECT
-
- public slots:
-  void open(const QUrl& url) { links += url.toString(); }
-
- public:
-  QStringList links;
-};
+// What the credit asked the desktop's mail program to open.
+QStringList mailed;
 
 struct Window {
   Window() {
@@ -101,12 +93,11 @@ struct Window {
            ";focus=" + (focus ? focus->text(QAccessible::Name) : "") +
            ";clock=" + (timers.size() == 1 && timers.front()->isActive() ? "on" : "off") +
            ";time=" + Caption(kClock) + ";title=" + window.windowTitle() +
-           ";window=" + (window.isVisible() ? "open" : "closed") + ";mail=" + mail.links.join(' ') +
+           ";window=" + (window.isVisible() ? "open" : "closed") + ";mail=" + mailed.join(' ') +
            ";active=" + (active ? "yes" : "no") + ";fitted=" + (fitted ? "yes" : "no") +
            ";cell 5=" + Child(kCell1 + 4)->text(QAccessible::Description) + ';';
   }
 
-  LinkHandler mail;
   Heard heard;
   GameWindow window{heard};
   bool active = false;
@@ -159,6 +150,9 @@ const char* const kScripts[][3] = {
 class WindowTest : public QObject {
   Q_OBJECT
 
+ public slots:
+  void open(const QUrl& url) { mailed += url.toString(); }  // in place of the mail program
+
  private slots:
   void scripts_data() {
     QTest::addColumn<QString>("steps");
@@ -172,25 +166,20 @@ class WindowTest : public QObject {
           << "board=ox.oxx.o.;heard=ccc;level=Easy;focus=" + focus;
   }
 
-  // Besides: every caption that sizes itself is as wide as its text, and once
-  // a match is over no cell can be played, by the mouse or by a key.
+  // Besides: every caption that sizes itself is as wide as its text. (That
+  // no cell can be played once a match is over is the AT-SPI test's, which
+  // reads the cells' states, and the engine's, which refuses the move.)
   void scripts() {
     QFETCH(QString, steps);
     QFETCH(QString, expected);
     Window w;
-    QDesktopServices::setUrlHandler("mailto", &w.mail, "open");
+    mailed.clear();
+    QDesktopServices::setUrlHandler("mailto", this, "open");
     w.Run(steps);
     QDesktopServices::unsetUrlHandler("mailto");
     for (const QString& entry : (expected + ";fitted=yes").split(';'))
       QTRY_VERIFY2(w.State().contains(';' + entry + ';'),
                    qPrintable(entry + " not in " + w.State()));
-    if (w.State().contains(";banner=WELCOME TO TRIXOLA;")) return;
-    const QString before = w.State();
-    for (int cell = 1; cell <= 9; ++cell) {
-      QVERIFY(w.Child(kCell1 + cell - 1)->state().disabled);
-      w.Run(QString("c%1 %1 Num+%1").arg(cell));
-    }
-    QCOMPARE(w.State(), before);
   }
 
   // Pixels of a grab, each the same over all device pixels of a logical
