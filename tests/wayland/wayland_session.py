@@ -61,17 +61,7 @@ class Shot:  # a grim screenshot
 
 
 class Screen:  # sway, and the game on it
-    def __init__(self, sway, program):
-        self.sway, self.program, self.processes = sway, program, Processes(sway.folder)
-
-    def start(self):
-        self.game = Game(self.processes, self.program, self.sway.env, "wayland")
-        def shown():
-            if self.game.poll() is not None: raise Fault(f"the game ended with status {self.game.returncode}")
-            return self.window()
-        node = wait_for("the game's window", shown)
-        shown = node["window_rect"]["width"], node["window_rect"]["height"], node["type"]
-        assert shown == (520, 294, "floating_con"), node
+    def __init__(self, sway, game): self.sway, self.game = sway, game
 
     def window(self):  # the game's node in sway's tree
         nodes = [self.sway.tree()]
@@ -110,19 +100,23 @@ def screen(folder, program):
     if qt and not glob.glob(f"{qt[1]}/qt6/plugins/platforms/libqwayland-*.so"):
         raise Skip("Qt's Wayland plugin (qt6-wayland) is not installed")
     config = f"output HEADLESS-1 resolution 1280x800 position 0 0 bg #{DESKTOP.hex()} solid_color"
-    with Sway(folder.env, config) as sway, Processes(folder.path) as inputs:
+    with Sway(folder.env, config) as sway, Processes(folder.path) as processes:
         try: pointer = VirtualPointer(sway.env["WAYLAND_DISPLAY"])
         except OSError as error: raise Skip(str(error))
         # The seat keeps a pointer and a keyboard, so that the game keeps both;
         # each wtype below brings a keyboard of its own besides.
-        inputs.start(["wtype", "-s", "600000"], "wtype", sway.env)
+        processes.start(["wtype", "-s", "600000"], "wtype", sway.env)
         wait_for("the seat's pointer and keyboard",
                  lambda: json.loads(sway.msg("-t", "get_seats"))[0]["capabilities"] == 3)
         wait_for("the desktop's colour", lambda: Shot(sway.screenshot()).row(0, 0, 1) == DESKTOP)
-        screen = Screen(sway, program)
-        with screen.processes, pointer.socket:
-            screen.start()
-            yield screen
+        screen = Screen(sway, Game(processes, program, sway.env, "wayland"))
+        def shown():
+            if screen.game.poll() is not None: raise Fault(f"the game ended with status {screen.game.returncode}")
+            return screen.window()
+        node = wait_for("the game's window", shown)
+        shown = node["window_rect"]["width"], node["window_rect"]["height"], node["type"]
+        assert shown == (520, 294, "floating_con"), node
+        with pointer.socket: yield screen
 
 
 # What is clicked first, then the moves: the cell and how (a key, or None for
