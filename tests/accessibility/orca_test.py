@@ -3,8 +3,8 @@
 # bus and X display. Three matches are played by the digit keys alone, and
 # what Orca spoke is read from its debug log. Skipped where Orca, its speech
 # or xdotool cannot be had.
-import re, shutil, time, pytest
-from trixola_harness import Game, Processes, Skip, run
+import re, shutil, time
+from trixola_harness import Game, Skip, run
 
 # The digit keys of a match, each with what the player hears after it, once:
 # the move and the reply, and at the end the result with the score. The
@@ -27,36 +27,28 @@ NEW_MATCH = r"New match\. The board is empty\."
 QUIET_SECONDS = 3
 
 
-@pytest.fixture(scope="module")
-def heard(folder, program, orca):
+# Each key's words once, in what Orca spoke from that key to the next; the
+# clock never.
+def test_moves_replies_results_and_new_matches_spoken_once(folder, program, orca, processes):
     if not shutil.which("xdotool"): raise Skip("not installed: xdotool")
     xdotool = lambda *args: run(folder.env, "xdotool", *args)
-    with Processes(folder.path) as processes:
-        game = Game(processes, program, folder.env, "xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
-        # No window manager here: the game's window gets the keyboard from us.
-        window = xdotool("search", "--sync", "--onlyvisible", "--pid", str(game.pid)).split()
-        assert window, "the game's window did not appear"
-        xdotool("windowfocus", "--sync", window[0])
-        orca.wait_spoken("the window", r".*TRIXOLA.*")
-        orca.wait_spoken("the focus on Exit", r"Exit (push )?button\.")  # Orca 48 leaves "push" out
-        heard = []  # what each key should make Orca say, and where in what it spoke it may
-        for number, match in enumerate(MATCHES):
-            for key, words in match + [("Return", NEW_MATCH)]:
-                begin = len(orca.spoken())
-                xdotool("key", key)
-                orca.wait_spoken(f"after key {key} in match {number + 1}", words)
-                heard.append((words, begin))
-                if len(heard) == 1:
-                    time.sleep(QUIET_SECONDS)
-                    assert not orca.spoken()[orca.seen:], "Orca spoke while nothing happened"
-        yield heard, orca.spoken()
-
-
-def test_each_move_reply_result_and_new_match_spoken_once(heard):
-    heard, spoken = heard
+    game = Game(processes, program, folder.env, "xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
+    # No window manager here: the game's window gets the keyboard from us.
+    window = xdotool("search", "--sync", "--onlyvisible", "--pid", str(game.pid)).split()
+    xdotool("windowfocus", "--sync", window[0])
+    orca.wait_spoken("the window", r".*TRIXOLA.*")
+    orca.wait_spoken("the focus on Exit", r"Exit (push )?button\.")  # Orca 48 leaves "push" out
+    heard = []  # what each key should make Orca say, and where in what it spoke it may
+    for number, match in enumerate(MATCHES):
+        for key, words in match + [("Return", NEW_MATCH)]:
+            begin = len(orca.spoken())
+            xdotool("key", key)
+            orca.wait_spoken(f"after key {key} in match {number + 1}", words)
+            heard.append((words, begin))
+            if len(heard) == 1:
+                time.sleep(QUIET_SECONDS)
+                assert not orca.spoken()[orca.seen:], "Orca spoke while nothing happened"
+    spoken = orca.spoken()
     for (words, begin), (_, end) in zip(heard, heard[1:] + [(None, len(spoken))]):
         assert len([line for line in spoken[begin:end] if re.fullmatch(words, line)]) == 1, (words, spoken)
-
-
-def test_the_clock_is_never_spoken(heard):
-    assert not [line for line in heard[1] if "Seconds" in line]
+    assert not [line for line in spoken if "Seconds" in line]

@@ -10,9 +10,10 @@
 #     PATH;
 # An RPATH and the manual page's warnings are lintian's to find, in
 # debian_package, from the same install rules.
-#   - --help and --version answer with no display;
 #   - started by name through PATH from another folder, the program stays up,
 #     and every sound file it looks up is the one beside it in the prefix.
+# How the program answers its command line with no display is the start-up
+# test's (startup_without_display).
 #
 # Usage: install_test.sh <cmake> <build dir> <built program> <source dir> <version>
 # Exit 77 (skipped) when a tool the checks need is not installed.
@@ -21,6 +22,7 @@ set -uo pipefail
 cmake=$1 build=$2 built_program=$3 source=$4 version=$5
 app_id=org.trixola.Trixola
 icon_sizes=(16 24 32 48 64 128 256)
+sounds=(click level youwon compwon draw)
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 
 need desktop-file-validate appstreamcli strace timeout man
@@ -107,7 +109,39 @@ found=$(PATH="$prefix/bin:$PATH" MANPATH= man -w 6 trixola 2>&1)
   fail "with bin/ in PATH, 'man -w 6 trixola' finds '$found'"
 
 # --- Starting the installed program ----------------------------------------
-check_answers "$link" "$version"
-check_sounds "$prefix/bin" "$real_prefix/lib/trixola"
+# Started by name through PATH, as the desktop entry starts it, from a
+# folder with no sounds in it, with every file-name system call recorded, one
+# file per thread (-ff) so no call is split. The program loads its five
+# sounds right after showing the window: within 60 s each must have been
+# opened, only from the program's folder, and the program must still be
+# running then.
+folder="$real_prefix/lib/trixola" deadline=$((SECONDS + 60))
+declare -A opened=()
+mkdir -p "$tmp/elsewhere" "$tmp/trace"
+(cd "$tmp/elsewhere" && PATH="$prefix/bin:$PATH" QT_QPA_PLATFORM=offscreen \
+  exec strace -ff -qq -xx -e trace=%file -o "$tmp/trace/t" timeout 90 trixola >"$tmp/run.log" 2>&1) &
+tracer=$!
+until ((${#opened[@]} >= ${#sounds[@]} || SECONDS > deadline)) || ! kill -0 "$tracer" 2>/dev/null; do
+  sleep 0.2
+  opened=()
+  # Finished calls on names that end in ".wav": syscall(..., "\x2f...", ...) = result
+  while IFS='"' read -r call quoted rest; do
+    path=$(printf '%b' "$quoted") name=$(basename "$path" .wav)
+    if [[ " ${sounds[*]} " != *" $name "* || "$path" != "$folder/$name.wav" ]]; then
+      opened[bad]="the program looked up '$path', not a sound beside it: ${call%%(*}"
+    elif [[ "$call" == openat\(* && "$rest" =~ \ =\ [0-9]+$ ]]; then
+      opened[$name]=1
+    fi
+  done < <(grep -h '\\x2e\\x77\\x61\\x76".* = ' "$tmp/trace"/t.* 2>/dev/null)
+done
+kill -0 "$tracer" 2>/dev/null ||
+  { cat "$tmp/run.log"; fail "started through bin/, the program ended before its sounds were loaded"; }
+kill $(pgrep -P "$tracer") 2>/dev/null # the timeout, which ends the program
+wait "$tracer"
+[[ -z "${opened[bad]:-}" ]] || fail "${opened[bad]}"
+for name in "${sounds[@]}"; do
+  [[ -n "${opened[$name]:-}" ]] || fail "$name.wav was not opened from $folder within 60 s"
+done
+echo "opened from $folder: ${!opened[*]}"
 
 finish "install into '$prefix'"

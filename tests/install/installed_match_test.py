@@ -1,7 +1,7 @@
-"""The package's installed-package test (debian/tests/play-match) on the
-unpacked package given as --program, run from the packaged source tree (the
-current folder), on the harness's private X display, session bus and AT-SPI
-bus rather than the ones autopkgtest gives it."""
+# The package's installed-package test (debian/tests/play-match) on the
+# unpacked package given as --program, run from the packaged source tree (the
+# current folder), on the harness's private X display, session bus and AT-SPI
+# bus rather than the ones autopkgtest gives it.
 import subprocess
 
 

@@ -7,9 +7,11 @@
 #     launcher link in /usr/games, and what it depends on;
 #   - apt accepts it for installation here (simulated);
 #   - the program is hardened;
-#   - unpacked, the program answers --help and --version with no display,
-#     opens its five sounds from beside it, and passes the package's
-#     installed-package test (debian/tests) on the shared harness.
+#   - unpacked, the program passes the package's installed-package test
+#     (debian/tests: it answers --version and plays a match) on the shared
+#     harness. Its command line with no display is startup_without_display's,
+#     the sounds found beside the program are install_layout's, on the same
+#     install rules.
 #
 # Usage: package_test.sh <out> <version> <python3 with pytest>
 set -uo pipefail
@@ -17,7 +19,7 @@ out=$1 version=$2 python=$3
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 
 if [[ -f "$out/skipped" ]]; then cat "$out/skipped"; exit 77; fi
-need lintian hardening-check apt-get strace timeout xdotool
+need lintian hardening-check apt-get xdotool
 deb=$(echo "$out"/trixola_"$version"_*.deb)
 [[ -f "$deb" ]] || { ls -l "$out"; echo "FAIL: no trixola_${version}_<arch>.deb in $out"; exit 1; }
 tmp=$(mktemp -d)
@@ -54,8 +56,6 @@ ignored=(--nocfprotection)
 [[ $(hardening-check --help) != *--nobranchprotection* ]] || ignored+=(--nobranchprotection)
 hardening-check "${ignored[@]}" "$root/usr/lib/trixola/trixola" || fail "the program is not hardened"
 
-check_answers "$root/usr/games/trixola" "$version"
-check_sounds "$root/usr/games" "$(cd "$root" && pwd -P)/usr/lib/trixola"
 # The installed-package test, on the shared harness's display and buses.
 (cd "$out/trixola" && PYTHONPATH="$(dirname "${BASH_SOURCE[0]}")/../harness" "$python" -B -m pytest \
   -p trixola_harness -p no:cacheprovider -p no:xvfb -q -rs "$(dirname "${BASH_SOURCE[0]}")/installed_match_test.py" \

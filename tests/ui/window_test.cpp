@@ -20,8 +20,7 @@ namespace {
 // The window's accessible children, in reading order; the last, after the
 // credit, is the status bar where a screen reader is told what happened.
 constexpr int kBanner = 0, kCell1 = 1, kComputerCount = 10, kPlayerCount = 11, kDrawCount = 12,
-              kClock = 13, kEasy = 14, kHard = 15, kSoundSwitch = 16, kNewGame = 17, kExit = 18,
-              kCredit = 19, kChildren = 21;
+              kClock = 13, kEasy = 14, kHard = 15;
 
 // Sounds as letters: c click, l level, y player won, k computer won, d draw.
 struct Heard : SoundPlayer {
@@ -29,16 +28,8 @@ struct Heard : SoundPlayer {
   QString letters;
 };
 
-// Stands in for the desktop's mail program.
-class LinkHandler : public QObject {
-  Q_OBJECT
-
- public slots:
-  void open(const QUrl& url) { links += url.toString(); }
-
- public:
-  QStringList links;
-};
+// What the credit asked the desktop's mail program to open.
+QStringList mailed;
 
 struct Window {
   Window() {
@@ -53,9 +44,8 @@ struct Window {
 
   // Steps apart by spaces: c5 clicks cell 5; easy, hard, sound, new, exit
   // and credit click that control, and @easy ... @credit give it the focus;
-  // x,y moves the pointer there; KP_Right is that key as Qt 6.4's Wayland
-  // plugin delivers it (its keysym, no keypad modifier); any other step is a
-  // key sequence typed to the focus.
+  // x,y moves the pointer there; any other step is a key sequence typed to
+  // the focus.
   void Run(const QString& script) {
     const QStringList controls{"easy", "hard", "sound", "new", "exit", "credit"};
     for (const QString& step : script.split(' ', Qt::SkipEmptyParts)) {
@@ -70,11 +60,6 @@ struct Window {
       } else if (step.contains(',')) {
         QTest::mouseMove(window.windowHandle(),
                          {step.section(',', 0, 0).toInt(), step.section(',', 1).toInt()});
-      } else if (step == "KP_Right") {
-        for (QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
-          QKeyEvent event(type, Qt::Key_Right, Qt::NoModifier, 0, 0xff98, 0);
-          QApplication::sendEvent(QApplication::focusWidget(), &event);
-        }
       } else {
         QTest::keySequence(QApplication::focusWidget(), QKeySequence(step));
       }
@@ -83,10 +68,9 @@ struct Window {
 
   // What the window shows and tells, as ";name=value;...;". board: x the
   // player's, o the computer's, . empty, cell 1 first; score: the counts'
-  // captions, then the counts' and the sound switch's names for a screen
-  // reader; clock: whether it runs; time: its caption; fitted: whether every
-  // caption that sizes itself is as wide as its text; names: the accessible
-  // children's count, and the names of those that never change.
+  // captions (their names, as a screen reader reads them, are the AT-SPI
+  // test's); clock: whether it runs; time: its caption; fitted: whether every
+  // caption that sizes itself is as wide as its text.
   QString State() {
     QString board, level;
     for (int cell = 1; cell <= 9; ++cell) {
@@ -95,12 +79,8 @@ struct Window {
     }
     QStringList score;
     for (int count : {kComputerCount, kPlayerCount, kDrawCount}) score << Caption(count);
-    for (int child : {kComputerCount, kPlayerCount, kDrawCount, kSoundSwitch}) score << Name(child);
     for (int option : {kEasy, kHard})
       level += static_cast<QRadioButton*>(Widget(option))->isChecked() ? Name(option) : "";
-    QStringList names{
-        QString::number(QAccessible::queryAccessibleInterface(&window)->childCount())};
-    for (int child : {kCell1, kEasy, kHard, kNewGame, kExit, kCredit}) names << Name(child);
     bool fitted = true;
     for (const QLabel* label : window.findChildren<AutoSizeLabel*>())
       fitted &= label->text().isEmpty() ||
@@ -113,14 +93,11 @@ struct Window {
            ";focus=" + (focus ? focus->text(QAccessible::Name) : "") +
            ";clock=" + (timers.size() == 1 && timers.front()->isActive() ? "on" : "off") +
            ";time=" + Caption(kClock) + ";title=" + window.windowTitle() +
-           ";window=" + (window.isVisible() ? "open" : "closed") + ";mail=" + mail.links.join(' ') +
-           ";names=" + names.join('|') +
-           ";size=" + QString("%1x%2").arg(window.width()).arg(window.height()) +
+           ";window=" + (window.isVisible() ? "open" : "closed") + ";mail=" + mailed.join(' ') +
            ";active=" + (active ? "yes" : "no") + ";fitted=" + (fitted ? "yes" : "no") +
            ";cell 5=" + Child(kCell1 + 4)->text(QAccessible::Description) + ';';
   }
 
-  LinkHandler mail;
   Heard heard;
   GameWindow window{heard};
   bool active = false;
@@ -129,29 +106,24 @@ struct Window {
 // Name, steps, and what State() holds after them.
 const char* const kScripts[][3] = {
     {"start", "",
-     "active=yes;size=520x294;board=.........;banner=WELCOME TO TRIXOLA;colour=#ff8000;level=Easy;"
-     "heard=;focus=Exit;score=|||Computer: 0|You: 0|Draw: 0|Sound on;clock=on;window=open;"
-     "title=Zembrik  TRIXOLA;names=21|Cell 1: empty|Easy|Hard|New Game|Exit|Contact the author;"
-     "cell 5=Centre of the board; key 5, or 5 on the keypad unless the screen reader uses it;"
-     "time=;time=1 Seconds"},
-    // Whole matches, with the mouse and with each of the keys that play.
+     "active=yes;board=.........;banner=WELCOME TO TRIXOLA;colour=#ff8000;level=Easy;heard=;"
+     "focus=Exit;score=||;clock=on;window=open;title=Zembrik  TRIXOLA;time=;time=1 Seconds;"
+     "cell 5=Centre of the board; key 5, or 5 on the keypad unless the screen reader uses it"},
+    // Whole matches, with the mouse, the digits and the keypad (without Num
+    // Lock: the keys on each control, below).
     {"mouse, lost", "c5 credit c6 c9",
      "board=o..oxxo.x;banner=COMPUTER WON THE GAME;colour=#00c000;heard=ccck;focus=New Game;"
-     "score=1|||Computer: 1|You: 0|Draw: 0|Sound on;clock=off;"
-     "mail=mailto:orvandel@trixola.example.org"},
+     "score=1||;clock=off;mail=mailto:orvandel@trixola.example.org"},
     {"keys, won", "1 3 2",
      "board=xxx.o.oo.;banner=  YOU WON THE GAME;colour=#00c000;heard=cccy;focus=New Game;"
-     "score=|1||Computer: 0|You: 1|Draw: 0|Sound on;clock=off"},
+     "score=|1|;clock=off"},
     {"keypad, draw", "Num+7 Num+8 Num+1 Num+6 Num+2",
      "board=xxoooxxxo;banner=THE MATCH IS DRAW;colour=#ffffff;heard=cccccd;focus=New Game;"
-     "score=||Draw: 1|Computer: 0|You: 0|Draw: 1|Sound on;clock=off"},
-    {"keypad without Num Lock, Hard", "hard Num+Up Num+Home Num+Left",
-     "board=xxoxo.o..;banner=COMPUTER WON THE GAME;colour=#00c000;heard=lccck;focus=New Game;"
-     "score=1|||Computer: 1|You: 0|Draw: 0|Sound on;level=Hard;clock=off"},
+     "score=||Draw: 1;clock=off"},
     // New Game keeps the score, the level and the sound switch.
     {"new game", "sound hard c2 c1 c4 new c2",
      "board=.x..o....;banner=WELCOME TO TRIXOLA;colour=#ff8000;heard=l;focus=New Game;"
-     "score=1|||Computer: 1|You: 0|Draw: 0|Sound off;level=Hard;clock=on"},
+     "score=1||;level=Hard;clock=on"},
     // The controls keep their own keys.
     {"Enter on Exit", "c5 @exit Return", "window=closed;board=...ox....;heard=c"},
     {"Space on Exit", "c5 @exit Space", "window=closed;board=...ox....;heard=c"},
@@ -164,11 +136,11 @@ const char* const kScripts[][3] = {
     {"Tab from New Game", "c5 @new Tab", "board=...ox....;heard=c;level=Easy;focus=Exit"},
     {"Backtab from Exit", "c5 @exit Shift+Backtab", "board=...ox....;heard=c;focus=New Game"},
     // The title names the author over the credit picture (23,263), and the
-    // game again over the bare window, a grid line or a locked cell; over a
-    // cell that can be played (cell 5 at 136,128) it stays as it is. Each
-    // starts at 0,0: a move to where the pointer already is moves nothing.
+    // game again over a grid line or a locked cell (over the bare window, the
+    // Wayland test's); over a cell that can be played (cell 5 at 136,128) it
+    // stays as it is. Each starts at 0,0: a move to where the pointer already
+    // is moves nothing.
     {"title over a free cell", "0,0 23,263 136,128", "title= TRIXOLA By Orvandel"},
-    {"title over the bare window", "0,0 23,263 500,10", "title=Zembrik  TRIXOLA"},
     {"title over a grid line", "0,0 23,263 112,60", "title=Zembrik  TRIXOLA"},
     {"title over a locked cell", "0,0 23,263 c5 137,129", "title=Zembrik  TRIXOLA"},
 };
@@ -177,6 +149,9 @@ const char* const kScripts[][3] = {
 
 class WindowTest : public QObject {
   Q_OBJECT
+
+ public slots:
+  void open(const QUrl& url) { mailed += url.toString(); }  // in place of the mail program
 
  private slots:
   void scripts_data() {
@@ -187,29 +162,24 @@ class WindowTest : public QObject {
     // nothing, and the focused control is left as it was.
     for (const QString focus : {"Exit", "Easy", "Hard", "New Game"})
       QTest::newRow(qPrintable("keys on " + focus))
-          << '@' + focus.section(' ', 0, 0).toLower() + " 5 Num+5 Num+Left Num+Up KP_Right"
+          << '@' + focus.section(' ', 0, 0).toLower() + " 5 Num+5 Num+Left Num+Up Num+Right"
           << "board=ox.oxx.o.;heard=ccc;level=Easy;focus=" + focus;
   }
 
-  // Besides: every caption that sizes itself is as wide as its text, and once
-  // a match is over no cell can be played, by the mouse or by a key.
+  // Besides: every caption that sizes itself is as wide as its text. (That
+  // no cell can be played once a match is over is the AT-SPI test's, which
+  // reads the cells' states, and the engine's, which refuses the move.)
   void scripts() {
     QFETCH(QString, steps);
     QFETCH(QString, expected);
     Window w;
-    QDesktopServices::setUrlHandler("mailto", &w.mail, "open");
+    mailed.clear();
+    QDesktopServices::setUrlHandler("mailto", this, "open");
     w.Run(steps);
     QDesktopServices::unsetUrlHandler("mailto");
     for (const QString& entry : (expected + ";fitted=yes").split(';'))
       QTRY_VERIFY2(w.State().contains(';' + entry + ';'),
                    qPrintable(entry + " not in " + w.State()));
-    if (w.State().contains(";banner=WELCOME TO TRIXOLA;")) return;
-    const QString before = w.State();
-    for (int cell = 1; cell <= 9; ++cell) {
-      QVERIFY(w.Child(kCell1 + cell - 1)->state().disabled);
-      w.Run(QString("c%1 %1 Num+%1").arg(cell));
-    }
-    QCOMPARE(w.State(), before);
   }
 
   // Pixels of a grab, each the same over all device pixels of a logical
@@ -227,20 +197,12 @@ class WindowTest : public QObject {
       }
       return colour;
     };
-    // How many logical pixels inside a cell have the colour.
-    const auto inside = [](int cell) { return layout::CellTarget(cell).adjusted(3, 3, -3, -3); };
-    auto pixelsOf = [&](int cell, QColor colour) {
-      const QRect r = inside(cell);
-      int count = 0;
-      for (int i = 0; i < r.width() * r.height(); ++i)
-        count += colourAt(r.topLeft() + QPoint(i % r.width(), i / r.width())) == colour;
-      return count;
-    };
-    // The player's mark in 5, the computer's in 4, and 3 empty.
-    const QColor pink(255, 0, 128), blue(0, 128, 255), black(Qt::black);
-    QCOMPARE_GT(pixelsOf(5, pink), pixelsOf(5, blue));
-    QCOMPARE_GT(pixelsOf(4, blue), pixelsOf(4, pink));
-    QCOMPARE(pixelsOf(3, black), inside(3).width() * inside(3).height());
+    // Cell 3 empty, black all over (which mark is where is the Wayland test's
+    // to read).
+    const QRect empty = layout::CellTarget(3).adjusted(3, 3, -3, -3);
+    for (int i = 0; i < empty.width() * empty.height(); ++i)
+      QCOMPARE(colourAt(empty.topLeft() + QPoint(i % empty.width(), i / empty.width())),
+               QColor(Qt::black));
     for (QPoint onGrid : {QPoint(64, 40), QPoint(112, 200), QPoint(150, 96), QPoint(208, 224)})
       QCOMPARE(colourAt(onGrid), QColor(Qt::white));
     const std::pair<QPoint, QColor> expected[] = {
@@ -248,7 +210,7 @@ class WindowTest : public QObject {
         {layout::kPlayerBox.bottomRight(), QColor(243, 48, 140)},
         {layout::kScoreFrame.topLeft(), QColor(192, 255, 192)},
         {layout::kLevelFrame.bottomRight(), QColor(255, 192, 128)},
-        {{500, 5}, black}};
+        {{500, 5}, QColor(Qt::black)}};
     for (const auto& [point, colour] : expected) QCOMPARE(colourAt(point), colour);
   }
 };
