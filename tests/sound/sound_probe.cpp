@@ -1,6 +1,7 @@
 // Drives the game's sound player as the window does, for sound_server_test.py:
 //   sound_probe FOLDER
-// Makes the player for the .wav files in FOLDER, starts it, prints "started"
+// Makes the player for the .wav files in FOLDER, starts it as the game does,
+// once the window's first frame is out, prints "started"
 // and answers each command it reads with one line once it is carried out:
 //   play EFFECT...  Play each (click, level, youwon, compwon, draw) in one
 //                   event-loop turn; answers "took MS", the time the calls took
@@ -8,6 +9,7 @@
 //                   player; answers the effects the window asked for
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QKeyEvent>
 #include <QSocketNotifier>
 #include <QStringList>
@@ -57,11 +59,19 @@ QString Run(const QStringList& words, trixola::SoundPlayer& player, Listening& l
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   if (argc != 2) return 2;
+  const auto libpulse = [] {
+    QFile maps(QStringLiteral("/proc/self/maps"));
+    return maps.open(QIODevice::ReadOnly) && maps.readAll().contains("libpulse");
+  };
+  // The player is started as the game starts it: nothing of the sound
+  // system is loaded before the window's first frame, and all of it after.
   const auto player = trixola::MakeSoundPlayer(QString::fromLocal8Bit(argv[1]));
-  player->Start();
   Listening listening(*player);
   trixola::GameWindow window(listening);
   window.show();
+  trixola::StartAfterFirstFrame(*player, window);
+  if (libpulse()) return std::puts("libpulse loaded before the first frame"), 1;
+  while (!libpulse()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
   QSocketNotifier input(0, QSocketNotifier::Read);
   QObject::connect(&input, &QSocketNotifier::activated, [&] {
     char line[256];
