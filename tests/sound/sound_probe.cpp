@@ -13,6 +13,7 @@
 #include <QKeyEvent>
 #include <QSocketNotifier>
 #include <QStringList>
+#include <QTest>
 #include <cstdio>
 #include <optional>
 
@@ -20,6 +21,26 @@
 #include "sound_player.h"
 
 namespace {
+
+bool LibpulseLoaded() {
+  QFile maps(QStringLiteral("/proc/self/maps"));
+  return maps.open(QIODevice::ReadOnly) && maps.readAll().contains("libpulse");
+}
+
+// Whether libpulse was loaded when the window's first frame was painted,
+// unless that frame came after the player's one-second fallback start, or
+// already when the player was handed to the window.
+struct FirstFrame : QObject {
+  bool eventFilter(QObject* window, QEvent* event) override {
+    if (event->type() == QEvent::Paint) {
+      early |= since.elapsed() < 900 && LibpulseLoaded();
+      window->removeEventFilter(this);
+    }
+    return false;
+  }
+  QElapsedTimer since;
+  bool early = false;
+};
 
 // Passes the window's effects on to the player and keeps their names.
 struct Listening : trixola::SoundPlayer {
@@ -59,19 +80,22 @@ QString Run(const QStringList& words, trixola::SoundPlayer& player, Listening& l
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   if (argc != 2) return 2;
-  const auto libpulse = [] {
-    QFile maps(QStringLiteral("/proc/self/maps"));
-    return maps.open(QIODevice::ReadOnly) && maps.readAll().contains("libpulse");
-  };
   // The player is started as the game starts it: nothing of the sound
-  // system is loaded before the window's first frame, and all of it after.
+  // system is loaded by the time the window's first frame is painted, and
+  // all of it soon after.
   const auto player = trixola::MakeSoundPlayer(QString::fromLocal8Bit(argv[1]));
   Listening listening(*player);
   trixola::GameWindow window(listening);
+  FirstFrame first;
+  window.installEventFilter(&first);
   window.show();
+  first.since.start();
   trixola::StartAfterFirstFrame(*player, window);
-  if (libpulse()) return std::puts("libpulse loaded before the first frame"), 1;
-  while (!libpulse()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+  first.early = LibpulseLoaded();
+  if (!QTest::qWaitFor(LibpulseLoaded, 5000) || first.early) {
+    std::puts(first.early ? "libpulse loaded before the first frame" : "libpulse not loaded");
+    return 1;
+  }
   QSocketNotifier input(0, QSocketNotifier::Read);
   QObject::connect(&input, &QSocketNotifier::activated, [&] {
     char line[256];
