@@ -23,7 +23,7 @@ import os, subprocess, sys, time, wave
 here = os.path.dirname(os.path.abspath(__file__))
 sys.path[:0] = [here, os.path.join(here, "..", "tests", "harness")]
 import trixola_harness as h  # noqa: E402
-from sound_latency import CELL, NEW_GAME, TITLE, Recorder, click  # noqa: E402
+from sound_latency import CELL, NEW_GAME, Recorder, click, start_game  # noqa: E402
 
 GAP, PAUSE = float(os.environ.get("GAP", "0.22")), float(os.environ.get("PAUSE", "6"))
 
@@ -56,10 +56,7 @@ def main():
         env = folder.env
         server.add_null_sink("out"), server.set_default("out")
         recorder = None if "each" in options else Recorder(processes, env, "out")
-        processes.start([program], "game", dict(env, QT_QPA_PLATFORM="xcb"))
-        window = h.wait_for("the game's window", lambda: subprocess.run(
-            ["xdotool", "search", "--onlyvisible", "--name", f"^{TITLE}$"], env=env,
-            capture_output=True, text=True).stdout.split(), 30)[0]
+        window = start_game(processes, env, program)
         wav = os.path.join(os.path.dirname(program), "click.wav")
         with wave.open(wav) as file:
             whole = sum(abs(s) > 1000 for s in memoryview(file.readframes(10**6)).cast("h"))

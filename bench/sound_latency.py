@@ -65,6 +65,16 @@ def click(env, window, at):
     return moment
 
 
+def start_game(processes, env, program):
+    """Starts the game on the X display; its window's id once it shows."""
+    processes.start([program], "game", dict(env, QT_QPA_PLATFORM="xcb"))
+    try:
+        return h.wait_for("the game's window", lambda: subprocess.run(
+            ["xdotool", "search", "--onlyvisible", "--name", f"^{TITLE}$"], env=env,
+            capture_output=True, text=True).stdout.split(), 30)[0]
+    except h.Fault as fault: raise h.Fault(f"{fault}: {processes.log('game')[-500:]}") from None
+
+
 def measure(kind, program, clicks):
     with h.Folder() as folder, h.Processes(folder.path) as processes, h.SessionBus(folder.env), \
             h.XDisplay(folder.env), h.SoundServer(kind, folder.env) as server:
@@ -72,12 +82,7 @@ def measure(kind, program, clicks):
         server.add_null_sink("out"), server.set_default("out")
         name = server.pactl("info").split("Server Name: ")[1].splitlines()[0]
         recorder = Recorder(processes, env, "out")
-        processes.start([program], "game", dict(env, QT_QPA_PLATFORM="xcb"))
-        try:
-            window = h.wait_for("the game's window", lambda: subprocess.run(
-                ["xdotool", "search", "--onlyvisible", "--name", f"^{TITLE}$"], env=env,
-                capture_output=True, text=True).stdout.split(), 30)[0]
-        except h.Fault as fault: raise h.Fault(f"{fault}: {processes.log('game')[-500:]}") from None
+        window = start_game(processes, env, program)
         wav = os.path.join(os.path.dirname(program), "click.wav")
         game, reference = [], []
         for round_ in range(clicks + 1):  # the first one only wakes things up
