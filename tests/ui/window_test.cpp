@@ -73,10 +73,8 @@ struct Window {
   // caption that sizes itself is as wide as its text.
   QString State() {
     QString board, level;
-    for (int cell = 1; cell <= 9; ++cell) {
-      const QString name = Name(kCell1 + cell - 1);
-      board += name.endsWith("yours") ? 'x' : name.endsWith("computer's") ? 'o' : '.';
-    }
+    for (int i = kCell1; i < kCell1 + 9; ++i)
+      board += Name(i).endsWith("yours") ? 'x' : Name(i).endsWith("computer's") ? 'o' : '.';
     QStringList score;
     for (int count : {kComputerCount, kPlayerCount, kDrawCount}) score << Caption(count);
     for (int option : {kEasy, kHard})
