@@ -73,10 +73,8 @@ struct Window {
   // caption that sizes itself is as wide as its text.
   QString State() {
     QString board, level;
-    for (int cell = 1; cell <= 9; ++cell) {
-      const QString name = Name(kCell1 + cell - 1);
-      board += name.endsWith("yours") ? 'x' : name.endsWith("computer's") ? 'o' : '.';
-    }
+    for (int i = kCell1; i < kCell1 + 9; ++i)
+      board += Name(i).endsWith("yours") ? 'x' : Name(i).endsWith("computer's") ? 'o' : '.';
     QStringList score;
     for (int count : {kComputerCount, kPlayerCount, kDrawCount}) score << Caption(count);
     for (int option : {kEasy, kHard})
@@ -189,29 +187,28 @@ class WindowTest : public QObject {
     w.Run("c5 c6 c9");
     const QImage image = w.window.grab().toImage();
     const int ratio = int(image.devicePixelRatio());
-    auto colourAt = [&](QPoint logical) {
-      const QColor colour = image.pixelColor(logical * ratio);
-      for (int d = 1; d < ratio * ratio; ++d) {
-        if (image.pixelColor(logical * ratio + QPoint(d % ratio, d / ratio)) != colour)
-          return QColor();
-      }
+    // The one colour of every device pixel in a logical rectangle, if they
+    // have one.
+    auto colourOf = [&](QRect logical) {
+      const QRect device(logical.topLeft() * ratio, logical.size() * ratio);
+      QColor colour = image.pixelColor(device.topLeft());
+      for (int y = device.top(); y <= device.bottom(); ++y)
+        for (int x = device.left(); x <= device.right(); ++x)
+          colour = image.pixelColor(x, y) == colour ? colour : QColor();
       return colour;
     };
     // Cell 3 empty, black all over (which mark is where is the Wayland test's
     // to read).
-    const QRect empty = layout::CellTarget(3).adjusted(3, 3, -3, -3);
-    for (int i = 0; i < empty.width() * empty.height(); ++i)
-      QCOMPARE(colourAt(empty.topLeft() + QPoint(i % empty.width(), i / empty.width())),
-               QColor(Qt::black));
+    QCOMPARE(colourOf(layout::CellTarget(3).adjusted(3, 3, -3, -3)), QColor(Qt::black));
     for (QPoint onGrid : {QPoint(64, 40), QPoint(112, 200), QPoint(150, 96), QPoint(208, 224)})
-      QCOMPARE(colourAt(onGrid), QColor(Qt::white));
+      QCOMPARE(colourOf(QRect(onGrid, onGrid)), QColor(Qt::white));
     const std::pair<QPoint, QColor> expected[] = {
         {layout::kComputerBox.topLeft() + QPoint(1, 1), QColor(18, 137, 235)},
         {layout::kPlayerBox.bottomRight(), QColor(243, 48, 140)},
         {layout::kScoreFrame.topLeft(), QColor(192, 255, 192)},
         {layout::kLevelFrame.bottomRight(), QColor(255, 192, 128)},
         {{500, 5}, QColor(Qt::black)}};
-    for (const auto& [point, colour] : expected) QCOMPARE(colourAt(point), colour);
+    for (const auto& [point, colour] : expected) QCOMPARE(colourOf(QRect(point, point)), colour);
   }
 };
 
