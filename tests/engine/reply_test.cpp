@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <string_view>
 
 #include "tactics.h"
 
@@ -15,10 +16,9 @@ namespace {
 // Nine cells, top left first: x the player's mark, o the computer's, . empty.
 Board BoardOf(const std::string& cells) {
   Board board;
-  for (int cell = kFirstCell; cell <= kLastCell; ++cell) {
-    const char c = cells[static_cast<std::size_t>(cell - 1)];
-    if (c != '.') board.Place(cell, c == 'x' ? Mark::Player : Mark::Computer);
-  }
+  for (int cell = kFirstCell; cell <= kLastCell; ++cell)
+    if (cells[cell - 1] != '.')
+      board.Place(cell, Mark(std::string_view(".xo").find(cells[cell - 1])));
   return board;
 }
 
