@@ -47,6 +47,7 @@ const Case kCases[] = {
     // Sound off: silent play; the switch itself is heard both ways.
     {"s569", "lC", "o..oxxo.x", 0},
     {"ss5", "llc", "...ox....", 0},
+    // A fresh game: empty board, Easy, sound on, clock and score at 0.
     {"eh", "ll", ".........", 0},
     {"sh", "l", ".........", 0},
     // The level holds from the next move, and through New Game, as the
@@ -56,7 +57,8 @@ const Case kCases[] = {
     {"sn5", "l", "...ox....", 0},
     // New Game keeps the score, clears the board and the clock, is silent.
     {"132n569n12768n5", "cccyPccckCcccccdDc", "...ox....", 0},
-    // The clock runs from the start and stops with the match.
+    // The clock runs from the start, stops with the match and starts again
+    // from 0 with New Game.
     {"t569tt", "ccckC", "o..oxxo.x", 1},
     {"tt569ntt", "ccckC", ".........", 2},
 };
