@@ -39,8 +39,6 @@ struct Case {
 
 // At Easy: 1 3 2 wins for the player, 5 6 9 loses, 1 2 7 6 8 is a draw.
 const Case kCases[] = {
-    {"132", "cccyP", "xxx.o.oo.", 0},
-    {"12768", "cccccdD", "xxoooxxxo", 0},
     // A taken cell, cells off the board and an ended match take no move.
     {"550:", "c", "...ox....", 0},
     {"5691", "ccckC", "o..oxxo.x", 0},
