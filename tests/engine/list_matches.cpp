@@ -32,9 +32,8 @@ void Explore(const Match& match, std::optional<Level> level, const std::string& 
       Match next = match;
       next.Play(cell, now);
       std::string played = moves + (level ? "" : now == Level::Hard ? "H" : "E") + char('0' + cell);
-      for (int c = kFirstCell; c <= kLastCell; ++c) {
+      for (int c = kFirstCell; c <= kLastCell; ++c)
         if (c != cell && match.board().At(c) != next.board().At(c)) played += char('0' + c);
-      }
       Explore(next, level, played);
     }
   }
@@ -43,9 +42,8 @@ void Explore(const Match& match, std::optional<Level> level, const std::string& 
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc > 1 && std::string(argv[1]) == "--any-level") {
+  if (argc > 1 && std::string(argv[1]) == "--any-level")
     Explore(Match(), std::nullopt, "");
-    return 0;
-  }
-  for (Level level : {Level::Easy, Level::Hard}) Explore(Match(), level, "");
+  else
+    for (Level level : {Level::Easy, Level::Hard}) Explore(Match(), level, "");
 }

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <string_view>
 
 #include "tactics.h"
 
@@ -15,10 +16,9 @@ namespace {
 // Nine cells, top left first: x the player's mark, o the computer's, . empty.
 Board BoardOf(const std::string& cells) {
   Board board;
-  for (int cell = kFirstCell; cell <= kLastCell; ++cell) {
-    const char c = cells[static_cast<std::size_t>(cell - 1)];
-    if (c != '.') board.Place(cell, c == 'x' ? Mark::Player : Mark::Computer);
-  }
+  for (int cell = kFirstCell; cell <= kLastCell; ++cell)
+    if (cells[cell - 1] != '.')
+      board.Place(cell, Mark(std::string_view(".xo").find(cells[cell - 1])));
   return board;
 }
 
@@ -41,8 +41,6 @@ const Case kCases[] = {
     {"cell 8 at Easy takes 9", "x.o....x.", Level::Easy, 8, 9},
     {"the centre must hold the player's mark", "...xx..x.", Level::Easy, 4, 6},
     {"... not the computer's", "...xo..x.", Level::Easy, 4, 1},
-    {"no row holds: the first free cell", "...oxx...", Level::Easy, 6, 1},
-    {"a full board has no reply", "xoxxoxoxo", Level::Hard, 9, 0},
     // Reached only when the level changes during the match: a Hard-only
     // row needs every one of its cells free.
     {"Easy 4, then Hard 3", "o.xx.....", Level::Hard, 3, 2},
