@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <string_view>
 
 #include "tactics.h"
 
@@ -17,8 +16,8 @@ namespace {
 Board BoardOf(const std::string& cells) {
   Board board;
   for (int cell = kFirstCell; cell <= kLastCell; ++cell)
-    if (cells[cell - 1] != '.')
-      board.Place(cell, Mark(std::string_view(".xo").find(cells[cell - 1])));
+    if (const char c = cells[cell - 1]; c != '.')
+      board.Place(cell, c == 'x' ? Mark::Player : Mark::Computer);
   return board;
 }
 
