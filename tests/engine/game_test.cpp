@@ -45,7 +45,7 @@ const Case kCases[] = {
     // Sound off: silent play; the switch itself is heard both ways.
     {"s569", "lC", "o..oxxo.x", 0},
     {"ss5", "llc", "...ox....", 0},
-    // A fresh game: empty board, Easy, sound on, clock and score at 0.
+    // Choosing a level is heard, unless the sound is off, and plays no move.
     {"eh", "ll", ".........", 0},
     {"sh", "l", ".........", 0},
     // The level holds from the next move, and through New Game, as the
@@ -53,7 +53,7 @@ const Case kCases[] = {
     {"h2ne2", "lclc", "ox.......", 0},
     {"hn2", "lc", ".x..o....", 0},
     {"sn5", "l", "...ox....", 0},
-    // New Game keeps the score, clears the board and the clock, is silent.
+    // New Game keeps the score, clears the board, and is silent.
     {"132n569n12768n5", "cccyPccckCcccccdDc", "...ox....", 0},
     // The clock runs from the start, stops with the match and starts again
     // from 0 with New Game.

@@ -168,8 +168,8 @@ class CatalogueTest : public QObject {
                                "&Exit", "On", "Sound On/Off"}) {
       QVERIFY2(shown.contains(texts::Shown(source)), source);
     }
-    const auto key = [&](int i) { return QKeySequence::mnemonic(buttons[i]->text()); };
-    QVERIFY(!key(0).isEmpty() && !key(1).isEmpty() && key(0) != key(1));
+    const auto mnemonic = [&](int i) { return QKeySequence::mnemonic(buttons[i]->text()); };
+    QVERIFY(!mnemonic(0).isEmpty() && !mnemonic(1).isEmpty() && mnemonic(0) != mnemonic(1));
     // The access key's underline splits the shaping at its letter, so the
     // letter joins neither neighbour (Arabic and Persian).
     for (const QPushButton* button : buttons) {
